@@ -1,0 +1,113 @@
+#include "platform/date/DateValue.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+using namespace corvane::date;
+
+namespace
+{
+
+struct YmdCase {
+    int year, month, day;
+    Date expected;
+};
+
+// Serial numbers of the automation date type: 1899-12-30 is 0, 1900-01-01 is 2, 2002-07-19 is 37456.
+TEST(DateValue, BuildsSerialNumbersFromYearMonthDayWithRollOver)
+{
+    const YmdCase cases[] = {
+        {1899, 12, 30, 0},
+        {1899, 12, 29, -1},
+        {1900, 1, 1, 2},
+        {1900, 3, 1, 61}, // 1900 is not a leap year
+        {2000, 2, 29, 36585}, // 2000 is one
+        {2002, 7, 19, 37456},
+        {2002, 2, 31, 37318}, // 2002-03-03
+        {2002, 13, 1, 37622}, // 2003-01-01
+        {2002, 3, 0, 37315}, // 2002-02-28
+        {2002, 0, 1, 37226}, // 2001-12-01
+        {2002, -11, 1, 36892}, // 2001-01-01
+        {2031, 12, 31, 48213},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FromYmd(c.year, c.month, c.day), c.expected) << c.year << '-' << c.month << '-' << c.day;
+}
+
+TEST(DateValue, NegativeValuesKeepTheTimeAsTheFractionsAbsoluteValue)
+{
+    // -1.25 is 1899-12-29 06:00, not 1899-12-28 18:00.
+    const Ymd ymd = YmdOf(-1.25);
+    EXPECT_EQ(ymd.year, 1899);
+    EXPECT_EQ(ymd.month, 12);
+    EXPECT_EQ(ymd.day, 29);
+    EXPECT_EQ(Hour(-1.25), 6);
+    EXPECT_EQ(Join(DaysFromYmd(1899, 12, 29), 6 * 3600.0), -1.25);
+    EXPECT_EQ(Join(DaysFromYmd(1899, 12, 30), 6 * 3600.0), 0.25);
+}
+
+TEST(DateValue, PartsOfADate)
+{
+    const Date d = FromYmd(2002, 7, 19) + FromHms(10, 30, 15);
+    EXPECT_EQ(Year(d), 2002);
+    EXPECT_EQ(Month(d), 7);
+    EXPECT_EQ(Day(d), 19);
+    EXPECT_EQ(Weekday(d), 6); // a Friday; Sunday is 1
+    EXPECT_EQ(DayOfYear(d), 200);
+    EXPECT_EQ(Hour(d), 10);
+    EXPECT_EQ(Minute(d), 30);
+    EXPECT_EQ(Second(d), 15);
+    EXPECT_EQ(Weekday(FromYmd(1899, 12, 31)), 1);
+    EXPECT_EQ(DayOfYear(2000, 12, 31), 366);
+    EXPECT_EQ(DayOfYear(1900, 12, 31), 365);
+}
+
+TEST(DateValue, RoundingToTheSecondCarriesIntoTheNextDay)
+{
+    const Date almostMidnight = FromYmd(2002, 7, 19) + (86400.0 - 0.0001) / 86400.0;
+    EXPECT_EQ(Day(almostMidnight), 20);
+    EXPECT_EQ(Hour(almostMidnight), 0);
+    const Date halfSecondBefore = FromYmd(2002, 7, 19) + (86399.4) / 86400.0;
+    EXPECT_EQ(Day(halfSecondBefore), 19);
+    EXPECT_EQ(Second(halfSecondBefore), 59);
+}
+
+TEST(DateValue, TimesRollOverWholeDays)
+{
+    EXPECT_DOUBLE_EQ(FromHms(6, 0, 0), 0.25);
+    EXPECT_DOUBLE_EQ(FromHms(25, 0, 0), 1.0 + 1.0 / 24);
+    EXPECT_DOUBLE_EQ(FromHms(0, 90, 0), 1.5 / 24);
+    EXPECT_EQ(Split(FromHms(0, 0, -1)).day, DaysFromYmd(1899, 12, 29));
+}
+
+TEST(DateValue, MonthLengthsAndLeapYears)
+{
+    EXPECT_FALSE(IsLeapYear(1900));
+    EXPECT_TRUE(IsLeapYear(2000));
+    EXPECT_TRUE(IsLeapYear(2024));
+    EXPECT_EQ(DaysInMonth(1900, 2), 28);
+    EXPECT_EQ(DaysInMonth(2000, 2), 29);
+    EXPECT_EQ(DaysInMonth(2002, 4), 30);
+    EXPECT_EQ(DaysInMonth(2002, 12), 31);
+}
+
+// Every day of 1800..2100 survives the trip through the serial number and its parts.
+TEST(DateValue, EveryDayRoundTripsThroughItsParts)
+{
+    using namespace std::chrono;
+    Date previous = FromYmd(1799, 12, 31);
+    for (sys_days d = sys_days{year{1800} / 1 / 1}; d <= sys_days{year{2100} / 12 / 31}; d += days{1}) {
+        const year_month_day ymd{d};
+        const Date value = FromYmd(int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day())));
+        ASSERT_EQ(value, previous + 1);
+        const Ymd back = YmdOf(Join(d, 12 * 3600.0)); // noon, also before 1899-12-30
+        ASSERT_EQ(back.year, int(ymd.year()));
+        ASSERT_EQ(back.month, int(unsigned(ymd.month())));
+        ASSERT_EQ(back.day, int(unsigned(ymd.day())));
+        ASSERT_EQ(Weekday(value), int(weekday{d}.c_encoding()) + 1);
+        previous = value;
+    }
+}
+
+} // namespace

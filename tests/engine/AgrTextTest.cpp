@@ -1,0 +1,92 @@
+#include "engine/AgrText.h"
+
+#include "EngineTestSupport.h"
+
+#include "platform/date/DateValue.h"
+
+#include <vector>
+
+using namespace corvane::ModAgrCAl;
+using corvane::date::FromYmd;
+
+namespace
+{
+
+TEST(AgrText, DayNames)
+{
+    const char *const expected[31] = {nullptr, "初一", "初二", "初三", "初四", "初五", "初六", "初七",
+                                      "初八",  "初九", "初十", "十一", "十二", "十三", "十四", "十五",
+                                      "十六",  "十七", "十八", "十九", "二十", "廿一", "廿二", "廿三",
+                                      "廿四",  "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
+    for (int day = 1; day <= 30; ++day)
+        EXPECT_EQ(GetAgrDayName(day), expected[day]) << day;
+    EXPECT_AUTOMATION_ERROR(GetAgrDayName(0), 5);
+    EXPECT_AUTOMATION_ERROR(GetAgrDayName(31), 5);
+    EXPECT_AUTOMATION_ERROR(GetAgrDayName(40), 5);
+}
+
+TEST(AgrText, MonthNamesIncludingLeapMonths)
+{
+    const char *const plain[13] =
+        {nullptr, "正月", "二月", "三月", "四月", "五月", "六月", "七月", "八月", "九月", "十月", "冬月", "腊月"};
+    for (int m = 1; m <= 12; ++m)
+        EXPECT_EQ(GetAgrMonthName(std::to_string(m), 0), plain[m]) << m;
+    EXPECT_EQ(GetAgrMonthName("4R", 4), "闰四");
+    EXPECT_EQ(GetAgrMonthName("4R", 0), "闰四");
+    EXPECT_EQ(GetAgrMonthName("8R", 8), "闰八");
+    EXPECT_EQ(GetAgrMonthName("4R", 5), "闰五"); // the year's leap month wins over the text
+    EXPECT_EQ(GetAgrMonthName("6", 4), "六月");
+    EXPECT_AUTOMATION_ERROR(GetAgrMonthName("0", 0), 5);
+    EXPECT_AUTOMATION_ERROR(GetAgrMonthName("13", 0), 5);
+}
+
+TEST(AgrText, StemBranchNamesOfSexagenaryNumbers)
+{
+    EXPECT_EQ(GetEraName(1), "甲子");
+    EXPECT_EQ(GetEraName(2), "乙丑");
+    EXPECT_EQ(GetEraName(11), "甲戌");
+    EXPECT_EQ(GetEraName(60), "癸亥");
+    EXPECT_EQ(GetEraName(0), "癸亥");
+    EXPECT_EQ(GetEraName(61), "甲子");
+    EXPECT_EQ(GetStemBranch(0, 0), "癸亥");
+    EXPECT_AUTOMATION_ERROR(GetStemBranch(11, 1), 5);
+    EXPECT_AUTOMATION_ERROR(GetEraName(-1), 5);
+    // All 60 names are distinct and each stem pairs only with branches of its parity.
+    std::vector<std::string> names;
+    for (int n = 1; n <= 60; ++n) {
+        const std::string name = GetEraName(n);
+        EXPECT_EQ(std::count(names.begin(), names.end(), name), 0) << n;
+        names.push_back(name);
+    }
+}
+
+TEST(AgrText, YearMonthAndZodiacNames)
+{
+    EXPECT_EQ(GetAgrYearName(1984), "甲子年");
+    EXPECT_EQ(GetAgrYearName(2002), "壬午年");
+    EXPECT_EQ(GetAgrYearName(1900), "庚子年");
+    EXPECT_EQ(GetAgrYearName(2001), "辛巳年");
+    EXPECT_EQ(GetMonthEraName(1984, "1"), "丙寅月");
+    EXPECT_EQ(GetMonthEraName(2002, "6"), "丁未月");
+    EXPECT_EQ(GetMonthEraName(2002, "12"), "癸丑月");
+    EXPECT_EQ(GetMonthEraName(2001, "4R"), GetMonthEraName(2001, "4")); // a leap month takes its month's
+    EXPECT_EQ(GetZodiacName((1984 + 8) % 12 + 1), "鼠");
+    EXPECT_EQ(GetZodiacName((2002 + 8) % 12 + 1), "马");
+    EXPECT_AUTOMATION_ERROR(GetZodiacName(13), 5);
+}
+
+TEST(AgrText, DayStemBranchNumbers)
+{
+    EXPECT_EQ(GetDayEraNumber(FromYmd(1900, 1, 1)), 11);
+    EXPECT_EQ(GetDayEraName(FromYmd(1900, 1, 1)), "甲戌日");
+    EXPECT_EQ(GetDayEraNumber(FromYmd(2000, 1, 1)), 55);
+    EXPECT_EQ(GetDayEraNumber(FromYmd(1899, 12, 21)), 60);
+    EXPECT_EQ(GetDayEraNumber(FromYmd(1899, 12, 20)), 59);
+    EXPECT_EQ(GetDayEraNumber(FromYmd(1900, 2, 19)), 60);
+    EXPECT_EQ(GetDayEraNumber(FromYmd(2002, 7, 19) + 0.99), 25); // the time of day plays no part
+    // Consecutive days advance by one modulo 60, backwards into negative serial numbers too.
+    for (int d = -400; d < 48300; ++d)
+        ASSERT_EQ(GetDayEraNumber(d + 1), GetDayEraNumber(d) % 60 + 1) << d;
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+#include "engine/AgrYearTable.h"
+
+#include "EngineTestSupport.h"
+
+#include "platform/date/DateValue.h"
+
+using namespace corvane::ModAgrCAl;
+
+namespace
+{
+
+TEST(AgrYearTable, RowsReadAsTheListingSays)
+{
+    // 1900: "30;0100101101101;8"
+    const AgrYearInfo &y1900 = AgrYear(1900);
+    EXPECT_EQ(y1900.NewYearOffset, 30);
+    EXPECT_EQ(y1900.LeapMonth, 8);
+    const std::array<std::int8_t, 13> flags1900{0, 1, 0, 0, 1, 0, 1, 1, 0, 1, 1, 0, 1};
+    EXPECT_EQ(y1900.MonthBig, flags1900);
+    // 1901: "49;0100101011102;0" - the leading zero of the flags belongs to the field.
+    const std::array<std::int8_t, 13> flags1901{0, 1, 0, 0, 1, 0, 1, 0, 1, 1, 1, 0, 2};
+    EXPECT_EQ(AgrYear(1901).MonthBig, flags1901);
+    EXPECT_EQ(AgrYear(1901).NewYearOffset, 49);
+    EXPECT_EQ(AgrYear(1984).LeapMonth, 10); // "32;1011001001011;10"
+    EXPECT_EQ(AgrYear(1984).NewYearOffset, 32);
+    EXPECT_EQ(AgrYear(2031).NewYearOffset, 22); // "22;0110101101010;3"
+    EXPECT_EQ(AgrYear(2031).LeapMonth, 3);
+}
+
+TEST(AgrYearTable, YearsOutsideTheTableAreSubscriptErrors)
+{
+    EXPECT_AUTOMATION_ERROR(AgrYear(1899), 9);
+    EXPECT_AUTOMATION_ERROR(AgrYear(2032), 9);
+    EXPECT_AUTOMATION_ERROR(ExtraDaysBefore(2032, 1), 9);
+    EXPECT_AUTOMATION_ERROR(ExtraDaysBefore(2002, 14), 9);
+    EXPECT_NO_THROW(AgrYear(1900));
+    EXPECT_NO_THROW(AgrYear(2031));
+}
+
+// The invariants a reviewer can check against the listing, over all 132 rows.
+TEST(AgrYearTable, EveryRowKeepsTheTableInvariants)
+{
+    int leapYears = 0;
+    for (int year = kFirstAgrYear; year <= kLastAgrYear; ++year) {
+        const AgrYearInfo &row = AgrYear(year);
+        SCOPED_TRACE(year);
+        EXPECT_EQ(row.MonthBig[12] == 2, row.LeapMonth == 0);
+        const int slots = row.LeapMonth ? 13 : 12;
+        int length = 0;
+        for (int k = 0; k < slots; ++k) {
+            EXPECT_TRUE(row.MonthBig[std::size_t(k)] == 0 || row.MonthBig[std::size_t(k)] == 1);
+            length += 29 + row.MonthBig[std::size_t(k)];
+        }
+        EXPECT_EQ(AgrYearLength(year), length);
+        EXPECT_GE(length, 353);
+        EXPECT_LE(length, 385);
+        if (year < kLastAgrYear) {
+            const int gregorianDays = corvane::date::IsLeapYear(year) ? 366 : 365;
+            EXPECT_EQ(AgrYear(year + 1).NewYearOffset, row.NewYearOffset + length - gregorianDays);
+        }
+        leapYears += row.LeapMonth != 0;
+    }
+    EXPECT_EQ(leapYears, 49); // 7 leap months in every 19 years
+}
+
+} // namespace
