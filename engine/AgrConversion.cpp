@@ -12,28 +12,24 @@ using namespace std::chrono;
 
 void UniToAgrDate(std::int16_t year, std::int16_t month, std::int16_t day, AgrDate &out)
 {
-    // Day of the year (1 for 1 January) of the date, after rolling month and day over.
-    const sys_days date = date::DaysFromYmd(year, month, day);
-    const int gregorianYear = int(year_month_day{date}.year());
-    const int d = int((date - sys_days{std::chrono::year{gregorianYear} / January / 1}).count()) + 1;
+    // d: day of the year (1 for 1 January) of the date, after rolling month and day over.
+    const date::YearDay yd = date::YearDayOf(year, month, day);
 
-    // N: 1-based day of the lunar year.
-    int lunarYear = gregorianYear;
-    int n = 0;
-    const AgrYearInfo &row = AgrYear(gregorianYear);
-    if (row.NewYearOffset < d) {
-        n = d - row.NewYearOffset;
-    } else {
-        lunarYear = gregorianYear - 1;
-        const AgrYearInfo &previous = AgrYear(lunarYear);
-        const int daysBefore = date::IsLeapYear(lunarYear) ? 366 : 365;
-        n = d + daysBefore - previous.NewYearOffset;
+    // n: 1-based day of the lunar year.
+    int lunarYear = yd.year;
+    const AgrYearRecord *record = &AgrYearRecordOf(lunarYear);
+    int n = yd.dayOfYear - record->info.NewYearOffset;
+    if (n <= 0) {
+        // Before lunar New Year: the day belongs to the lunar year that began in the previous year.
+        lunarYear -= 1;
+        record = &AgrYearRecordOf(lunarYear);
+        n = yd.dayOfYear + (date::IsLeapYear(lunarYear) ? 366 : 365) - record->info.NewYearOffset;
     }
 
     // Guess the slot from 29-day months, then correct once with the year's extra days.
     const int q = n / 29;
     const int r = n % 29;
-    const int t = r - ExtraDaysBefore(lunarYear, q);
+    const int t = r - (q > 13 ? ExtraDaysBefore(lunarYear, q) : record->extraBefore[std::size_t(q)]);
     int slot = 0;
     int dayOfMonth = 0;
     if (t > 0) {
@@ -41,10 +37,10 @@ void UniToAgrDate(std::int16_t year, std::int16_t month, std::int16_t day, AgrDa
         dayOfMonth = t;
     } else {
         slot = q;
-        dayOfMonth = 29 + AgrYear(lunarYear).MonthBig[std::size_t(q - 1)] + t;
+        dayOfMonth = 29 + record->info.MonthBig[std::size_t(q - 1)] + t;
     }
 
-    const int leapMonth = AgrYear(lunarYear).LeapMonth;
+    const int leapMonth = record->info.LeapMonth;
     if (leapMonth != 0 && slot - 1 == leapMonth)
         AssignMonthText(out.Month, leapMonth, true);
     else if (leapMonth != 0 && slot - 1 > leapMonth)
@@ -65,19 +61,22 @@ AgrDate UniToAgrDate(std::int16_t year, std::int16_t month, std::int16_t day)
 
 std::int16_t AgrDateToDayNumber(std::int16_t year, std::string_view monthText, std::int16_t day)
 {
-    const AgrYearInfo &row = AgrYear(year);
+    const AgrYearRecord &record = AgrYearRecordOf(year);
     const MonthNumber month = ParseMonthText(monthText);
     int slot = month.number;
-    if (month.leap || (row.LeapMonth != 0 && month.number > row.LeapMonth))
+    if (month.leap || (record.info.LeapMonth != 0 && month.number > record.info.LeapMonth))
         slot = Int16(long(month.number) + 1);
-    const long dayNumber = (long(slot) - 1) * 29 + ExtraDaysBefore(year, slot - 1) + day + row.NewYearOffset;
-    return Int16(dayNumber);
+    const int extra = slot - 1 <= 0 ? 0
+        : slot - 1 <= 13            ? record.extraBefore[std::size_t(slot - 1)]
+                                    : ExtraDaysBefore(year, slot - 1);
+    return Int16((long(slot) - 1) * 29 + extra + day + record.info.NewYearOffset);
 }
 
 date::Date AgrToUniDate(std::int16_t year, std::string_view monthText, std::int16_t day)
 {
     const int dayNumber = AgrDateToDayNumber(year, monthText, day);
-    return date::FromDays(date::DaysFromYmd(year, 1, 1) + days{dayNumber - 1});
+    const sys_days newYearsDay{std::chrono::year{year} / January / 1};
+    return date::FromDays(newYearsDay + days{dayNumber - 1});
 }
 
 } // namespace corvane::ModAgrCAl

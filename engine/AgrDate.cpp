@@ -30,8 +30,16 @@ MonthNumber ParseMonthText(std::string_view text)
 
 void AssignMonthText(std::string &text, int number, bool leap)
 {
+    // Month numbers are one or two digits; the text always fits the string's inline buffer.
     char buffer[16];
-    auto end = std::to_chars(buffer, buffer + sizeof buffer - 1, number).ptr;
+    char *end = buffer;
+    if (number >= 0 && number < 100) {
+        if (number >= 10)
+            *end++ = char('0' + number / 10);
+        *end++ = char('0' + number % 10);
+    } else {
+        end = std::to_chars(buffer, buffer + sizeof buffer - 1, number).ptr;
+    }
     if (leap)
         *end++ = 'R';
     text.assign(buffer, end);

@@ -181,23 +181,23 @@ constexpr std::array<AgrYearInfo, kAgrYearCount> ParseTable()
 
 constexpr std::array<AgrYearInfo, kAgrYearCount> kAgrYearTable = ParseTable();
 
-// kExtraBefore[i][k]: MonthBig[0] + .. + MonthBig[k - 1] of row i, k [0, 13].
-constexpr auto kExtraBefore = [] {
-    std::array<std::array<std::int8_t, 14>, kAgrYearCount> sums{};
-    for (std::size_t i = 0; i < sums.size(); ++i)
-        for (std::size_t k = 0; k < 13; ++k)
-            sums[i][k + 1] = std::int8_t(sums[i][k] + kAgrYearTable[i].MonthBig[k]);
-    return sums;
-}();
-
 constexpr int SlotCount(const AgrYearInfo &info)
 {
     return info.LeapMonth != 0 ? 13 : 12;
 }
 
-constexpr int Length(std::size_t i)
+constexpr std::array<AgrYearRecord, kAgrYearCount> MakeRecords()
 {
-    return SlotCount(kAgrYearTable[i]) * 29 + kExtraBefore[i][std::size_t(SlotCount(kAgrYearTable[i]))];
+    std::array<AgrYearRecord, kAgrYearCount> records{};
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        AgrYearRecord &record = records[i];
+        record.info = kAgrYearTable[i];
+        for (std::size_t k = 0; k < 13; ++k)
+            record.extraBefore[k + 1] = std::int8_t(record.extraBefore[k] + record.info.MonthBig[k]);
+        const int slots = SlotCount(record.info);
+        record.length = std::int16_t(slots * 29 + record.extraBefore[std::size_t(slots)]);
+    }
+    return records;
 }
 
 constexpr int GregorianDays(int year)
@@ -205,10 +205,18 @@ constexpr int GregorianDays(int year)
     return (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0)) ? 366 : 365;
 }
 
+} // namespace
+
+constexpr std::array<AgrYearRecord, kAgrYearCount> kAgrYearRecords = MakeRecords();
+
+namespace
+{
+
 constexpr bool CheckInvariants()
 {
-    for (std::size_t i = 0; i < kAgrYearTable.size(); ++i) {
-        const AgrYearInfo &row = kAgrYearTable[i];
+    for (std::size_t i = 0; i < kAgrYearRecords.size(); ++i) {
+        const AgrYearInfo &row = kAgrYearRecords[i].info;
+        const int length = kAgrYearRecords[i].length;
         // The 13th flag is "2" exactly when there is no leap month.
         if ((row.MonthBig[12] == 2) != (row.LeapMonth == 0))
             return false;
@@ -217,49 +225,26 @@ constexpr bool CheckInvariants()
                 return false;
         if (row.LeapMonth != 0 && (row.LeapMonth < 2 || row.LeapMonth > 10))
             return false;
-        if (Length(i) < 353 || Length(i) > 385)
+        if (length < 353 || length > 385)
             return false;
         // Offsets chain: next offset = this offset + length of this lunar year - days of the Gregorian year.
-        if (i + 1 < kAgrYearTable.size()
-            && kAgrYearTable[i + 1].NewYearOffset != row.NewYearOffset + Length(i) - GregorianDays(1900 + int(i)))
+        if (i + 1 < kAgrYearRecords.size()
+            && kAgrYearRecords[i + 1].info.NewYearOffset != row.NewYearOffset + length - GregorianDays(1900 + int(i)))
             return false;
     }
     return true;
 }
 
 static_assert(CheckInvariants(), "lunar year rows break an invariant");
-static_assert(kAgrYearTable[0].NewYearOffset == 30 && kAgrYearTable[0].LeapMonth == 8);
-static_assert(kAgrYearTable[84].LeapMonth == 10); // 1984, the only two-digit leap field
-static_assert(kAgrYearTable[131].NewYearOffset == 22 && kAgrYearTable[131].LeapMonth == 3);
-
-std::size_t IndexOf(int year)
-{
-    const int i = year - kFirstAgrYear;
-    if (i < 0 || i >= kAgrYearCount)
-        throw AutomationError(ErrorNumber::SubscriptOutOfRange);
-    return std::size_t(i);
-}
+static_assert(kAgrYearRecords[0].info.NewYearOffset == 30 && kAgrYearRecords[0].info.LeapMonth == 8);
+static_assert(kAgrYearRecords[84].info.LeapMonth == 10); // 1984, the only two-digit leap field
+static_assert(kAgrYearRecords[131].info.NewYearOffset == 22 && kAgrYearRecords[131].info.LeapMonth == 3);
 
 } // namespace
 
-const AgrYearInfo &AgrYear(int year)
+void ThrowSubscriptOutOfRange()
 {
-    return kAgrYearTable[IndexOf(year)];
-}
-
-int ExtraDaysBefore(int year, int count)
-{
-    const std::size_t i = IndexOf(year);
-    if (count <= 0)
-        return 0;
-    if (count > 13)
-        throw AutomationError(ErrorNumber::SubscriptOutOfRange);
-    return kExtraBefore[i][std::size_t(count)];
-}
-
-int AgrYearLength(int year)
-{
-    return Length(IndexOf(year));
+    throw AutomationError(ErrorNumber::SubscriptOutOfRange);
 }
 
 void LoadAgrYearTable()

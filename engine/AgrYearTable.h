@@ -20,15 +20,49 @@ inline constexpr int kFirstAgrYear = 1900;
 inline constexpr int kLastAgrYear = 2031;
 inline constexpr int kAgrYearCount = kLastAgrYear - kFirstAgrYear + 1; // 132
 
-// The row of a lunar year; error 9 (subscript out of range) outside [1900, 2031].
-const AgrYearInfo &AgrYear(int year);
+// A row with what the conversions derive from it, computed at compile time.
+struct AgrYearRecord {
+    AgrYearInfo info;
+    std::array<std::int8_t, 14> extraBefore; // [k]: MonthBig[0] + .. + MonthBig[k - 1], k [0, 13]
+    std::int16_t length; // days in the lunar year [353, 385]
+};
+
+extern const std::array<AgrYearRecord, kAgrYearCount> kAgrYearRecords;
+
+[[noreturn]] void ThrowSubscriptOutOfRange();
+
+// The record of a lunar year; error 9 (subscript out of range) outside [1900, 2031].
+inline const AgrYearRecord &AgrYearRecordOf(int year)
+{
+    const auto i = unsigned(year - kFirstAgrYear);
+    if (i >= unsigned(kAgrYearCount))
+        ThrowSubscriptOutOfRange();
+    return kAgrYearRecords[i];
+}
+
+// The row of a lunar year; error 9 outside [1900, 2031].
+inline const AgrYearInfo &AgrYear(int year)
+{
+    return AgrYearRecordOf(year).info;
+}
 
 // Sum of MonthBig[0] .. MonthBig[count - 1] of a year: the days its first `count` slots have beyond
 // 29 each. count [0, 13]; error 9 above 13 (there is no such slot); 0 for count <= 0.
-int ExtraDaysBefore(int year, int count);
+inline int ExtraDaysBefore(int year, int count)
+{
+    const AgrYearRecord &record = AgrYearRecordOf(year);
+    if (count <= 0)
+        return 0;
+    if (count > 13)
+        ThrowSubscriptOutOfRange();
+    return record.extraBefore[std::size_t(count)];
+}
 
 // Days in lunar year `year` (the lengths of its 12 or 13 slots added up) [353, 385].
-int AgrYearLength(int year);
+inline int AgrYearLength(int year)
+{
+    return AgrYearRecordOf(year).length;
+}
 
 // The year table is compiled-in constant data, so a lookup can never see it empty. What the engine
 // keeps per thread is its life-cycle state: loaded by LoadAgrYearTable (through InitAgrTables) and

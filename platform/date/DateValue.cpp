@@ -101,17 +101,17 @@ int Weekday(Date value)
     return int(weekday{DayOf(value)}.c_encoding()) + 1;
 }
 
-int DayOfYear(int year, int month, int day)
+YearDay YearDayOfRolled(int year, int month, int day)
 {
     const sys_days date = DaysFromYmd(year, month, day);
-    const sys_days first{year_month_day{date}.year() / January / 1};
-    return int((date - first).count()) + 1;
+    const std::chrono::year rolledYear = year_month_day{date}.year();
+    return {int(rolledYear), int((date - sys_days{rolledYear / January / 1}).count()) + 1};
 }
 
 int DayOfYear(Date value)
 {
     const Ymd ymd = YmdOf(value);
-    return DayOfYear(ymd.year, ymd.month, ymd.day);
+    return YearDayOf(ymd.year, ymd.month, ymd.day).dayOfYear;
 }
 
 int Hour(Date value)
@@ -127,17 +127,6 @@ int Minute(Date value)
 int Second(Date value)
 {
     return Split(value).seconds % 60;
-}
-
-bool IsLeapYear(int year)
-{
-    return std::chrono::year{year}.is_leap();
-}
-
-int DaysInMonth(int year, int month)
-{
-    const year_month_day_last last{std::chrono::year{year}, month_day_last{std::chrono::month{unsigned(month)}}};
-    return int(unsigned(last.day()));
 }
 
 } // namespace corvane::date

@@ -50,12 +50,41 @@ int Month(Date value);
 int Day(Date value);
 int Weekday(Date value); // [1, 7], 1 = Sunday
 int DayOfYear(Date value); // [1, 366]
-int DayOfYear(int year, int month, int day);
 int Hour(Date value);
 int Minute(Date value);
 int Second(Date value);
 
-bool IsLeapYear(int year);
-int DaysInMonth(int year, int month);
+constexpr bool IsLeapYear(int year)
+{
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+// Days in the months of a year before month `month` [1, 12], by the closed formula for the Gregorian
+// month lengths.
+constexpr int DaysBeforeMonth(int month, bool leapYear)
+{
+    return (367 * month - 362) / 12 - (month > 2 ? (leapYear ? 1 : 2) : 0);
+}
+
+constexpr int DaysInMonth(int year, int month)
+{
+    const bool leap = IsLeapYear(year);
+    return month == 12 ? 31 : DaysBeforeMonth(month + 1, leap) - DaysBeforeMonth(month, leap);
+}
+
+// The year and day of the year [1, 366] of a date given as year, month and day, after rolling
+// month and day over as FromYmd does. Real dates take a short arithmetic path (conversions call this
+// for every day they convert).
+struct YearDay {
+    int year;
+    int dayOfYear;
+};
+YearDay YearDayOfRolled(int year, int month, int day);
+inline YearDay YearDayOf(int year, int month, int day)
+{
+    if (month >= 1 && month <= 12 && day >= 1 && (day <= 28 || day <= DaysInMonth(year, month)))
+        return {year, DaysBeforeMonth(month, IsLeapYear(year)) + day};
+    return YearDayOfRolled(year, month, day);
+}
 
 } // namespace corvane::date

@@ -59,8 +59,30 @@ TEST(DateValue, PartsOfADate)
     EXPECT_EQ(Minute(d), 30);
     EXPECT_EQ(Second(d), 15);
     EXPECT_EQ(Weekday(FromYmd(1899, 12, 31)), 1);
-    EXPECT_EQ(DayOfYear(2000, 12, 31), 366);
-    EXPECT_EQ(DayOfYear(1900, 12, 31), 365);
+}
+
+struct YearDayCase {
+    int year, month, day;
+    int expectedYear, expectedDay;
+};
+
+TEST(DateValue, YearAndDayOfYearAfterRollingOver)
+{
+    const YearDayCase cases[] = {
+        {2000, 12, 31, 2000, 366},
+        {1900, 12, 31, 1900, 365},
+        {1900, 3, 1, 1900, 60},
+        {2000, 3, 1, 2000, 61},
+        {2002, 2, 29, 2002, 60}, // rolls to 1 March
+        {2002, 13, 1, 2003, 1},
+        {2002, 1, 0, 2001, 365},
+        {2002, 1, 400, 2003, 35},
+    };
+    for (const auto &c : cases) {
+        const YearDay yd = YearDayOf(c.year, c.month, c.day);
+        EXPECT_EQ(yd.year, c.expectedYear) << c.year << '-' << c.month << '-' << c.day;
+        EXPECT_EQ(yd.dayOfYear, c.expectedDay) << c.year << '-' << c.month << '-' << c.day;
+    }
 }
 
 TEST(DateValue, RoundingToTheSecondCarriesIntoTheNextDay)
@@ -106,6 +128,10 @@ TEST(DateValue, EveryDayRoundTripsThroughItsParts)
         ASSERT_EQ(back.month, int(unsigned(ymd.month())));
         ASSERT_EQ(back.day, int(unsigned(ymd.day())));
         ASSERT_EQ(Weekday(value), int(weekday{d}.c_encoding()) + 1);
+        const YearDay yd = YearDayOf(back.year, back.month, back.day);
+        ASSERT_EQ(yd.dayOfYear, (d - sys_days{ymd.year() / January / 1}).count() + 1);
+        ASSERT_EQ(DaysInMonth(back.year, back.month),
+                  int(unsigned(year_month_day_last{ymd.year(), month_day_last{ymd.month()}}.day())));
         previous = value;
     }
 }
