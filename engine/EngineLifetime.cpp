@@ -2,6 +2,9 @@
 
 #include "engine/AgrYearTable.h"
 #include "engine/EngineState.h"
+#include "engine/FestTables.h"
+#include "engine/MonthCells.h"
+#include "engine/STermTable.h"
 
 namespace corvane::ModAgrCAl
 {
@@ -10,11 +13,17 @@ void InitAgrTables()
 {
     if (!IsAgrYearTableLoaded())
         LoadAgrYearTable();
+    if (!IssTermTimeTableLoaded())
+        LoadsTermTimeTable();
+    if (!AreFestTablesLoaded())
+        LoadFestTables();
 }
 
+// The solar-term and festival tables stay loaded once loaded.
 void ClearAgrTables()
 {
     ClearAgrYearTable();
+    ClearMonthCells();
 }
 
 EngineClient::EngineClient()

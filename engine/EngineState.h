@@ -7,6 +7,8 @@ namespace corvane::ModAgrCAl
 struct EngineState {
     bool yearTableLoaded = false;
     int yearTableLoads = 0; // how often the year table was loaded on this thread
+    bool sTermTableLoaded = false;
+    bool festTablesLoaded = false;
     int liveClients = 0; // controls and CQxCal objects alive on this thread
 };
 

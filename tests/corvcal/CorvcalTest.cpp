@@ -43,7 +43,17 @@ TEST(Corvcal, PrintsConversions)
         {{"solar", "2001", "12", "30"}, "2002-02-11\n"},
         {{"solar", "1900", "1", "1"}, "1900-01-31\n"},
         {{"dump", "2002-02-11", "2002-02-12"},
-         "date\tyear\tmonth\tday\tslot\n2002-02-11\t2001\t12\t30\t13\n2002-02-12\t2002\t1\t1\t1\n"},
+         "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\n"
+         "2002-02-11\t2001\t12\t30\t13\t\t三十\t庚戌\n"
+         "2002-02-12\t2002\t1\t1\t1\t春节\t正月\t辛亥\n"},
+        {{"dump", "1949-10-01", "1949-10-01"},
+         "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\n"
+         "1949-10-01\t1949\t8\t10\t9\t国庆节\t初十\t甲子\n"},
+        {{"caption", "2009-06-23", "3"}, "2009年06月23日 农历: 闰五 初一日\n"},
+        {{"era", "2002-07-19 10:30"}, "numbers\t19 44 25 54\nnames\t壬午年 丁未月 戊子日 丁巳时\n"},
+        {{"era", "2002-07-19 23:15"}, "numbers\t19 44 26 1\nnames\t壬午年 丁未月 己丑日 甲子时\n"},
+        {{"era", "2002-01-20 12:00", "--mode", "term"}, "numbers\t18 38 25 55\nnames\t辛巳年 辛丑月 戊子日 戊午时\n"},
+        {{"era", "2002-01-20", "--mode", "month"}, "numbers\t18 38 25 49\nnames\t辛巳年 辛丑月 戊子日 壬子时\n"},
     };
     for (const auto &c : cases) {
         const Result r = RunCorvcal(c.args);
@@ -81,6 +91,14 @@ TEST(Corvcal, BadInputIsOneLineOnStderrAndExitStatusTwo)
         {{"month", "2002"}, "both YEAR and MONTH"},
         {{"month", "1900", "1"}, "1900-02 to 2031-12"},
         {{"month", "2002", "0"}, "1-12"},
+        {{"terms", "1899"}, "1900-2031"},
+        {{"terms", "2002", "1"}, "unexpected argument '1'"},
+        {{"caption", "2002-07-19", "5"}, "0-4"},
+        {{"caption", "2032-01-01", "0"}, "1900-01-31 to 2031-12-31"},
+        {{"era", "2002-07-19 24:00"}, "0-23"},
+        {{"era", "2002-07-19T10:30"}, "YYYY-MM-DD HH:MM"},
+        {{"era", "2002-07-19", "--mode"}, "month or term"},
+        {{"era", "2002-07-19", "--mode", "solar"}, "neither month nor term"},
     };
     for (const auto &c : cases) {
         const Result r = RunCorvcal(c.args);
@@ -89,6 +107,15 @@ TEST(Corvcal, BadInputIsOneLineOnStderrAndExitStatusTwo)
         EXPECT_NE(r.err.find(c.fragment), std::string::npos) << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
+}
+
+TEST(Corvcal, TermsListsTheYearsTwentyFourTerms)
+{
+    const Result r = RunCorvcal({"terms", "2002"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 24);
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "1\t小寒\t小寒：5日20时26分\t2002-01-05 20:26");
+    EXPECT_NE(r.out.find("\n24\t冬至\t冬至：22日08时55分\t2002-12-22 08:55\n"), std::string::npos) << r.out;
 }
 
 TEST(Corvcal, HelpForEveryCommand)
@@ -106,11 +133,12 @@ TEST(Corvcal, MonthGridShowsTheLunarDayUnderEachDay)
     const Result r = RunCorvcal({"month", "2002", "7"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "2002年7月  农历壬午年 (马)");
-    // 2002-07-01 is a Monday; 2002-07-10 is the first day of the sixth lunar month.
-    EXPECT_NE(r.out.find("\n         1     2     3     4     5     6\n       廿一  廿二  廿三  廿四  廿五  廿六\n"),
+    // 2002-07-01 is a Monday and a festival; 2002-07-10 is the first day of the sixth lunar month.
+    EXPECT_NE(r.out.find("\n         1     2     3     4     5     6\n      建党节 廿二  廿三  廿四  廿五  廿六\n"),
               std::string::npos)
         << r.out;
     EXPECT_NE(r.out.find("\n 廿七  廿八  廿九  六月  初二  初三  初四\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1), "小暑：7日15时40分  大暑：23日21时54分\n");
 }
 
 TEST(Corvcal, MonthWithoutArgumentsShowsTheClocksMonth)
@@ -128,7 +156,7 @@ TEST(Corvcal, DumpOfTheWholeRangeAgreesWithTheConversion)
     std::istringstream lines(r.out);
     std::string line;
     std::getline(lines, line);
-    EXPECT_EQ(line, "date\tyear\tmonth\tday\tslot");
+    EXPECT_EQ(line, "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era");
     date::Date expected = date::FromYmd(1900, 1, 31);
     int count = 0;
     while (std::getline(lines, line)) {

@@ -9,5 +9,8 @@ Command LunarCommand();
 Command SolarCommand();
 Command DumpCommand();
 Command MonthCommand();
+Command TermsCommand();
+Command EraCommand();
+Command CaptionCommand();
 
 } // namespace corvane::corvcal

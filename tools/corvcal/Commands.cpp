@@ -7,7 +7,13 @@ namespace corvane::corvcal
 
 const std::vector<Command> &Commands()
 {
-    static const std::vector<Command> commands{LunarCommand(), SolarCommand(), DumpCommand(), MonthCommand()};
+    static const std::vector<Command> commands{LunarCommand(),
+                                               SolarCommand(),
+                                               DumpCommand(),
+                                               MonthCommand(),
+                                               TermsCommand(),
+                                               EraCommand(),
+                                               CaptionCommand()};
     return commands;
 }
 

@@ -2,6 +2,8 @@
 #include "CorvcalArgs.h"
 
 #include "engine/AgrConversion.h"
+#include "engine/AgrText.h"
+#include "engine/MonthCells.h"
 #include "platform/date/DateFormat.h"
 
 #include <chrono>
@@ -23,24 +25,29 @@ void Run(Args args, std::ostream &out)
     if (to < from)
         throw UsageError("TO " + DayText(to) + " comes before FROM " + DayText(from));
 
-    std::string text = "date\tyear\tmonth\tday\tslot\n";
-    ModAgrCAl::AgrDate agr;
+    std::string text = "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\n";
     const sys_days last = date::DaysFromYmd(to.year, to.month, to.day);
+    ModAgrCAl::AgrDate agr;
+    ModAgrCAl::DayCell cell;
     for (sys_days d = date::DaysFromYmd(from.year, from.month, from.day); d <= last; d += days{1}) {
         const year_month_day ymd{d};
-        ModAgrCAl::UniToAgrDate(std::int16_t(int(ymd.year())),
-                                std::int16_t(unsigned(ymd.month())),
-                                std::int16_t(unsigned(ymd.day())),
-                                agr);
-        date::AppendFormat(text, date::FromDays(d), "YYYY-MM-DD");
-        text += '\t';
-        text += std::to_string(agr.Year);
-        text += '\t';
-        text += agr.Month;
-        text += '\t';
-        text += std::to_string(agr.Day);
-        text += '\t';
-        text += std::to_string(agr.MonthSlot);
+        const int y = int(ymd.year());
+        const int m = int(unsigned(ymd.month()));
+        const int dd = int(unsigned(ymd.day()));
+        ModAgrCAl::UniToAgrDate(std::int16_t(y), std::int16_t(m), std::int16_t(dd), agr);
+        ModAgrCAl::FillDayCell(cell, y, m, dd, agr);
+        const date::Date value = date::FromDays(d);
+        date::AppendFormat(text, value, "YYYY-MM-DD");
+        for (const auto &field : {std::to_string(cell.Year),
+                                  cell.Month,
+                                  std::to_string(cell.Day),
+                                  std::to_string(cell.MonthSlot),
+                                  cell.FestText,
+                                  cell.AgrText,
+                                  ModAgrCAl::GetEraName(ModAgrCAl::GetDayEraNumber(value))}) {
+            text += '\t';
+            text += field;
+        }
         text += '\n';
     }
     out << text;
@@ -55,7 +62,9 @@ Command DumpCommand()
             "usage: corvcal dump FROM TO\n"
             "Prints one tab-separated line per Gregorian day from FROM to TO (YYYY-MM-DD, both within\n"
             "1900-01-31 to 2031-12-31), after a header line. Columns: date year month day slot, as\n"
-            "`corvcal lunar` describes them.\n",
+            "`corvcal lunar` describes them; festival (empty when none); cell_text, what the month\n"
+            "calendar shows under the day (month name on a lunar month's first day, else day name);\n"
+            "day_era, the day's stem-branch name.\n",
             Run};
 }
 

@@ -4,6 +4,8 @@
 #include "engine/AgrConversion.h"
 #include "engine/AgrText.h"
 #include "engine/AgrYearTable.h"
+#include "engine/MonthCells.h"
+#include "engine/STermTable.h"
 #include "platform/date/Clock.h"
 #include "platform/date/DateValue.h"
 
@@ -24,11 +26,12 @@ bool Convertible(int year, int month)
     return (year > kFirstDay.year || month > kFirstDay.month) && year <= kLastDay.year;
 }
 
-// The lunar text of a day: the month name on the first day of a lunar month, else the day name.
-std::string LunarText(const ModAgrCAl::AgrDate &agr)
+// A day's text in the grid: its festival, else its lunar text; centred in the cell (a Chinese
+// character takes two columns).
+std::string CellText(const ModAgrCAl::DayCell &cell)
 {
-    using namespace ModAgrCAl;
-    return agr.Day == 1 ? GetAgrMonthName(agr.Month, AgrYear(agr.Year).LeapMonth) : GetAgrDayName(agr.Day);
+    const std::string &text = cell.FestText.empty() ? cell.AgrText : cell.FestText;
+    return text.size() >= 9 ? text : " " + text + " ";
 }
 
 void Run(Args args, std::ostream &out)
@@ -64,12 +67,12 @@ void Run(Args args, std::ostream &out)
     const int offset = date::Weekday(date::FromYmd(year, month, 1)) - 1; // Sunday first
     std::string numbers(std::size_t(offset * kCellWidth), ' ');
     std::string names = numbers;
+    FillMonthCells(year, month, days);
     for (int d = 1; d <= days; ++d) {
-        const AgrDate agr = UniToAgrDate(std::int16_t(year), std::int16_t(month), std::int16_t(d));
         char number[16];
         std::snprintf(number, sizeof number, "%4d  ", d);
         numbers += number;
-        names += " " + LunarText(agr) + " ";
+        names += CellText(MonthCells()[std::size_t(d)]);
         if ((offset + d) % 7 == 0 || d == days) {
             out << numbers.substr(0, numbers.find_last_not_of(' ') + 1) << "\n"
                 << names.substr(0, names.find_last_not_of(' ') + 1) << "\n";
@@ -77,6 +80,7 @@ void Run(Args args, std::ostream &out)
             names.clear();
         }
     }
+    out << GetsTermText(year, 2 * month - 1) << "  " << GetsTermText(year, 2 * month) << "\n";
 }
 
 } // namespace
@@ -86,8 +90,9 @@ Command MonthCommand()
     return {"month",
             "month [YEAR MONTH]         a month grid with the lunar days",
             "usage: corvcal month [YEAR MONTH]\n"
-            "Prints a Gregorian month as a grid, Sunday first, each day with its lunar day name beneath\n"
-            "(the month name on the first day of a lunar month). Without arguments: this month.\n"
+            "Prints a Gregorian month as a grid, Sunday first, each day with its festival or lunar day\n"
+            "name beneath (the month name on the first day of a lunar month), then the month's two solar\n"
+            "terms. Without arguments: this month.\n"
             "Months 1900-02 to 2031-12.\n",
             Run};
 }
