@@ -1,6 +1,7 @@
 #include "AgrText.h"
 
 #include "engine/AgrDate.h"
+#include "engine/CharTable.h"
 #include "engine/Int16.h"
 #include "platform/automation/AutomationError.h"
 
@@ -12,13 +13,13 @@ namespace corvane::ModAgrCAl
 namespace
 {
 
-constexpr std::string_view kNumerals = "一二三四五六七八九十";
-constexpr std::string_view kTensOfDays = "十廿";
-constexpr std::string_view kWholeTens = "二三";
-constexpr std::string_view kMonthChars = "正二三四五六七八九十冬腊";
-constexpr std::string_view kStems = "甲乙丙丁戊己庚辛壬癸";
-constexpr std::string_view kBranches = "子丑寅卯辰巳午未申酉戌亥";
-constexpr std::string_view kZodiac = "鼠牛虎兔龙蛇马羊猴鸡狗猪";
+constexpr CharTable<10> kNumerals{"一二三四五六七八九十"};
+constexpr CharTable<2> kTensOfDays{"十廿"};
+constexpr CharTable<2> kWholeTens{"二三"};
+constexpr CharTable<12> kMonthChars{"正二三四五六七八九十冬腊"};
+constexpr CharTable<10> kStems{"甲乙丙丁戊己庚辛壬癸"};
+constexpr CharTable<12> kBranches{"子丑寅卯辰巳午未申酉戌亥"};
+constexpr CharTable<12> kZodiac{"鼠牛虎兔龙蛇马羊猴鸡狗猪"};
 
 constexpr std::string_view kFirstTen = "初";
 constexpr std::string_view kTen = "十";
@@ -35,53 +36,28 @@ std::string Join(std::string_view a, std::string_view b)
     return out;
 }
 
-int Utf8Length(unsigned char lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if ((lead >> 5) == 0x6)
-        return 2;
-    if ((lead >> 4) == 0xE)
-        return 3;
-    return 4;
-}
-
 } // namespace
-
-std::string_view PickChar(std::string_view text, int position)
-{
-    if (position >= 1) {
-        std::size_t offset = 0;
-        for (int i = 1; offset < text.size(); ++i) {
-            const auto length = std::size_t(Utf8Length(static_cast<unsigned char>(text[offset])));
-            if (i == position)
-                return text.substr(offset, length);
-            offset += length;
-        }
-    }
-    throw AutomationError(ErrorNumber::InvalidCall);
-}
 
 std::string GetAgrDayName(int day)
 {
     if (day <= 10)
-        return Join(kFirstTen, PickChar(kNumerals, day));
+        return Join(kFirstTen, kNumerals[day]);
     if (day % 10 != 0)
-        return Join(PickChar(kTensOfDays, day / 10), PickChar(kNumerals, day % 10));
-    return Join(PickChar(kWholeTens, day / 10 - 1), kTen);
+        return Join(kTensOfDays[day / 10], kNumerals[day % 10]);
+    return Join(kWholeTens[day / 10 - 1], kTen);
 }
 
 std::string GetAgrMonthName(std::string_view monthText, int leapMonth)
 {
     const MonthNumber month = ParseMonthText(monthText);
     if (!month.leap)
-        return Join(PickChar(kMonthChars, month.number), kMonth);
-    return Join(kLeap, PickChar(kMonthChars, leapMonth != 0 ? leapMonth : month.number));
+        return Join(kMonthChars[month.number], kMonth);
+    return Join(kLeap, kMonthChars[leapMonth != 0 ? leapMonth : month.number]);
 }
 
 std::string GetStemBranch(int stem, int branch)
 {
-    return Join(PickChar(kStems, stem == 0 ? 10 : stem), PickChar(kBranches, branch == 0 ? 12 : branch));
+    return Join(kStems[stem == 0 ? 10 : stem], kBranches[branch == 0 ? 12 : branch]);
 }
 
 std::string GetEraName(int number)
@@ -91,7 +67,7 @@ std::string GetEraName(int number)
 
 std::string GetZodiacName(int branch)
 {
-    return std::string(PickChar(kZodiac, branch));
+    return std::string(kZodiac[branch]);
 }
 
 std::string GetAgrYearName(int year)

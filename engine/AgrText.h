@@ -13,9 +13,6 @@ namespace corvane::ModAgrCAl
 // Sexagenary numbers run [1, 60]: 1 = "甲子", 11 = "甲戌", 60 = "癸亥"; the stem of n is n mod 10 and
 // its branch n mod 12, a remainder of 0 standing for the 10th stem and the 12th branch.
 
-// The character at 1-based position `position` of a UTF-8 string; error 5 outside it.
-std::string_view PickChar(std::string_view text, int position);
-
 std::string GetAgrDayName(int day); // "初一" .. "初十", "十一" .. "十九", "二十", "廿一" .. "廿九", "三十"
 // "正月" .. "腊月"; a leap month is "闰" + the month character of leapMonth (of the month text when
 // leapMonth is 0), with no "月": "闰八".

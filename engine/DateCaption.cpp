@@ -2,6 +2,7 @@
 
 #include "engine/AgrConversion.h"
 #include "engine/AgrText.h"
+#include "engine/CharTable.h"
 #include "engine/EngineLifetime.h"
 #include "platform/date/DateFormat.h"
 
@@ -11,7 +12,7 @@ namespace corvane::ModAgrCAl
 namespace
 {
 
-constexpr std::string_view kWeekdayChars = "日一二三四五六";
+constexpr CharTable<7> kWeekdayChars{"日一二三四五六"};
 
 } // namespace
 
@@ -35,7 +36,7 @@ std::string GetDateCaption(date::Date value, int format)
     }
     if (format == 0 || format == 2 || format == 4) {
         caption += " 星期";
-        caption += PickChar(kWeekdayChars, date::Weekday(value));
+        caption += kWeekdayChars[date::Weekday(value)];
     }
     return caption;
 }

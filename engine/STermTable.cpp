@@ -1,7 +1,7 @@
 #include "STermTable.h"
 
-#include "engine/AgrText.h"
 #include "engine/AgrYearTable.h"
+#include "engine/CharTable.h"
 #include "engine/EngineState.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/date/DateFormat.h"
@@ -16,9 +16,9 @@ namespace corvane::ModAgrCAl
 namespace
 {
 
-constexpr std::string_view kTermNames =
+constexpr CharTable<48> kTermNames{
     "小寒大寒立春雨水惊蛰春分清明谷雨立夏小满芒种夏至"
-    "小暑大暑立秋处暑白露秋分寒露霜降立冬小雪大雪冬至";
+    "小暑大暑立秋处暑白露秋分寒露霜降立冬小雪大雪冬至"};
 
 // Minutes from the start of the tropical year to each term, index t - 1.
 constexpr std::array<double, 24> kTermOffsets = {0,      21208,  42467,  63836,  85337,  107014, 128867, 150921,
@@ -101,8 +101,8 @@ long FormulaMinutes(int year, int term)
 
 std::string_view GetsTermName(int term)
 {
-    const std::string_view first = PickChar(kTermNames, 2 * term - 1);
-    const std::string_view second = PickChar(kTermNames, 2 * term);
+    const std::string_view first = kTermNames[2 * term - 1];
+    const std::string_view second = kTermNames[2 * term];
     return {first.data(), first.size() + second.size()};
 }
 
