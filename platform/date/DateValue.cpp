@@ -15,11 +15,18 @@ constexpr double kSecondsPerDay = 86400.0;
 // Splits a date value into its signed day count and the time of day in [0, 1).
 void Decompose(Date value, double &wholeDays, double &timeOfDay)
 {
+    if (!IsValidDate(value))
+        value = std::isnan(value) ? kNoDate : value < kMinDate ? kMinDate : kMaxDate;
     wholeDays = std::trunc(value);
     timeOfDay = std::fabs(value - wholeDays);
 }
 
 } // namespace
+
+bool IsValidDate(Date value)
+{
+    return value >= kMinDate - 0.99999 && value <= kMaxDate; // false for NaN
+}
 
 DateParts Split(Date value)
 {

@@ -15,6 +15,13 @@ using Date = double;
 inline constexpr Date kNoDate = 0.0;
 inline constexpr std::chrono::sys_days kEpoch = std::chrono::sys_days{std::chrono::year{1899} / 12 / 30};
 
+// The date type's range: 100-01-01 (-657434) to 9999-12-31 23:59:59 (2958465.99999). Values outside
+// it, and NaN or infinities, are not dates; Split and everything built on it read them as the nearest
+// end of the range (NaN as the zero date), so that no input leads to undefined behaviour.
+inline constexpr Date kMinDate = -657434.0;
+inline constexpr Date kMaxDate = 2958465.99999;
+bool IsValidDate(Date value);
+
 // A date value taken apart, rounded to the whole second: the calendar day and the seconds since its
 // midnight [0, 86399]. Rounding that reaches midnight carries into the next day.
 struct DateParts {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <limits>
 
 using namespace corvane::date;
 
@@ -93,6 +94,18 @@ TEST(DateValue, RoundingToTheSecondCarriesIntoTheNextDay)
     const Date halfSecondBefore = FromYmd(2002, 7, 19) + (86399.4) / 86400.0;
     EXPECT_EQ(Day(halfSecondBefore), 19);
     EXPECT_EQ(Second(halfSecondBefore), 59);
+}
+
+TEST(DateValue, ValuesOutsideTheDateRangeAreReadAsItsEnds)
+{
+    EXPECT_TRUE(IsValidDate(FromYmd(100, 1, 1)));
+    EXPECT_TRUE(IsValidDate(FromYmd(9999, 12, 31) + 0.99999));
+    EXPECT_FALSE(IsValidDate(FromYmd(9999, 12, 31) + 1));
+    EXPECT_FALSE(IsValidDate(std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(IsValidDate(std::numeric_limits<double>::infinity()));
+    EXPECT_EQ(Year(1e300), 9999);
+    EXPECT_EQ(Year(-1e300), 100);
+    EXPECT_EQ(Year(std::numeric_limits<double>::quiet_NaN()), 1899);
 }
 
 TEST(DateValue, TimesRollOverWholeDays)

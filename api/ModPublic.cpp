@@ -1,0 +1,123 @@
+#include "ModPublic.h"
+
+#include "engine/AgrConversion.h"
+#include "engine/AgrText.h"
+#include "engine/AgrYearTable.h"
+#include "engine/EraNumbers.h"
+#include "engine/STermTable.h"
+#include "platform/date/Clock.h"
+
+namespace corvane::ModPublic
+{
+
+namespace
+{
+
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2030;
+
+ModAgrCAl::AgrDate LunarDateOf(date::Date value)
+{
+    const date::Ymd ymd = date::YmdOf(value);
+    return ModAgrCAl::UniToAgrDate(std::int16_t(ymd.year), std::int16_t(ymd.month), std::int16_t(ymd.day));
+}
+
+struct TermArgs {
+    bool accepted;
+    int year;
+    int term;
+};
+
+TermArgs CheckTermArgs(int year, int term)
+{
+    if (year == 0 || term == 0) {
+        const date::Ymd today = date::YmdOf(date::Now());
+        if (year == 0)
+            year = today.year;
+        if (term == 0)
+            term = 2 * today.month - 1 + (today.day > 15 ? 1 : 0);
+    }
+    return {year >= kFirstYear && year <= kLastYear && term >= 1 && term <= 24, year, term};
+}
+
+} // namespace
+
+CheckedDate CheckDateArg(date::Date value)
+{
+    if (value == date::kNoDate)
+        return {true, date::Now()};
+    if (!date::IsValidDate(value))
+        return {false, value};
+    const int year = date::Year(value);
+    return {year >= kFirstYear && year <= kLastYear, value};
+}
+
+QxAgrDateNum GetAgrNumDate(date::Date CurrDate)
+{
+    const CheckedDate checked = CheckDateArg(CurrDate);
+    if (!checked.accepted)
+        return {};
+    const ModAgrCAl::AgrDate agr = LunarDateOf(checked.date);
+    const ModAgrCAl::MonthNumber month = ModAgrCAl::ParseMonthText(agr.Month);
+    return {agr.Year, std::int16_t(month.number), agr.Day, std::int16_t(month.leap ? -1 : 0), agr.MonthSlot};
+}
+
+QxAgrDateStr GetAgrStrDate(date::Date CurrDate)
+{
+    const CheckedDate checked = CheckDateArg(CurrDate);
+    if (!checked.accepted)
+        return {};
+    const ModAgrCAl::AgrDate agr = LunarDateOf(checked.date);
+    return {ModAgrCAl::GetAgrYearName(agr.Year),
+            ModAgrCAl::GetAgrMonthName(agr.Month, 0),
+            ModAgrCAl::GetAgrDayName(agr.Day) + "日"};
+}
+
+std::string GetsTermString(std::int16_t CurrUniYear, std::int16_t sterm)
+{
+    const TermArgs args = CheckTermArgs(CurrUniYear, sterm);
+    return args.accepted ? ModAgrCAl::GetsTermText(args.year, args.term) : std::string();
+}
+
+date::Date GetsTermDateTime(std::int16_t CurrUniYear, std::int16_t sterm)
+{
+    const TermArgs args = CheckTermArgs(CurrUniYear, sterm);
+    return args.accepted ? ModAgrCAl::GetsTermMoment(args.year, args.term) : date::kNoDate;
+}
+
+QxAgrEraNum GetEraNumber(date::Date CurrDate, date::Date CurTime, std::int32_t iMode)
+{
+    const CheckedDate checked = CheckDateArg(CurrDate);
+    if (!checked.accepted)
+        return {};
+    const ModAgrCAl::EraNumbers n = ModAgrCAl::GetEraNumbers(checked.date, CurTime, iMode);
+    return {n.year, n.month, n.day, n.hour};
+}
+
+QxAgrEraStr GetEraString(date::Date CurrDate, date::Date CurTime, std::int32_t iMode)
+{
+    const CheckedDate checked = CheckDateArg(CurrDate);
+    if (!checked.accepted)
+        return {};
+    const ModAgrCAl::EraNumbers n = ModAgrCAl::GetEraNumbers(checked.date, CurTime, iMode);
+    return {ModAgrCAl::GetEraName(n.year),
+            ModAgrCAl::GetEraName(n.month),
+            ModAgrCAl::GetEraName(n.day),
+            ModAgrCAl::GetEraName(n.hour)};
+}
+
+date::Date AgrDateToUniDate(const QxAgrDateNum &CurrAgrDate)
+{
+    const QxAgrDateNum &a = CurrAgrDate;
+    if (a.AgrFactYear < kFirstYear || a.AgrFactYear > kLastYear)
+        return date::kNoDate;
+    // A month number is 1-12; 13 would address a slot past the end of the lunar year.
+    if (a.AgrMonth < 1 || a.AgrMonth > 12 || a.AgrDay < 0 || a.AgrDay > 30)
+        return date::kNoDate;
+    const bool leap = a.AgrIsLeep != 0;
+    if (leap && ModAgrCAl::AgrYear(a.AgrFactYear).LeapMonth == 0)
+        return date::kNoDate;
+    return ModAgrCAl::AgrToUniDate(a.AgrFactYear, ModAgrCAl::MakeMonthText(a.AgrMonth, leap), a.AgrDay);
+}
+
+} // namespace corvane::ModPublic

@@ -1,0 +1,51 @@
+#include "tools/stermgen/DeltaT.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using corvane::stermgen::decimalYear;
+using corvane::stermgen::deltaTSeconds;
+
+// Observed Delta T at the start of the year, as the Astronomical Almanac tabulates it. The model
+// must stay within a second of them (the Espenak-Meeus fit does; later years use the values).
+TEST(DeltaT, FollowsTheObservedValues)
+{
+    const struct {
+        double year;
+        double observed;
+    } cases[] = {
+        {1900.0, -2.72},
+        {1910.0, 10.46},
+        {1930.0, 24.02},
+        {1950.0, 29.15},
+        {1970.0, 40.18},
+        {1990.0, 56.86},
+        {2000.0, 63.83},
+        {2010.0, 66.07},
+        {2020.0, 69.36},
+        {2023.0, 69.18},
+    };
+    for (const auto &c : cases) {
+        EXPECT_NEAR(deltaTSeconds(c.year), c.observed, 1.0) << c.year;
+    }
+}
+
+// Where one stretch of the model hands over to the next, Delta T must not jump: a jump would shift
+// every term moment nearby by that much.
+TEST(DeltaT, IsContinuousWhereThePiecesJoin)
+{
+    for (const double join : {1920.0, 1941.0, 1961.0, 1986.0, 2005.0, 2023.0}) {
+        EXPECT_NEAR(deltaTSeconds(join - 1e-9), deltaTSeconds(join + 1e-9), 0.2) << join;
+    }
+}
+
+TEST(DeltaT, DecimalYearOfJulianDays)
+{
+    EXPECT_DOUBLE_EQ(decimalYear(2451544.5), 2000.0); // 2000-01-01 00:00
+    EXPECT_NEAR(decimalYear(2415020.5), 1900.0, 0.001); // 1900-01-01 00:00
+    EXPECT_NEAR(decimalYear(2463232.5), 2032.0, 0.001); // 2032-01-01 00:00
+}
+
+} // namespace

@@ -1,0 +1,77 @@
+#include "DeltaT.h"
+
+#include <array>
+#include <cmath>
+
+namespace corvane::stermgen
+{
+
+namespace
+{
+
+// Observed Delta T (IERS, as tabulated in the Astronomical Almanac) at the start of each year from
+// 2005. The Espenak-Meeus polynomial for 2005-2050 was a 2006 forecast that already runs 2 s high by
+// 2020 and keeps diverging, so the observed values replace it.
+constexpr int kFirstObservedYear = 2005;
+constexpr std::array<double, 19> kObservedDeltaT = {
+    64.6876, // 2005
+    64.8452, 65.1464, 65.4574, 65.7768,
+    66.0699, // 2010
+    66.3246, 66.6030, 66.9069, 67.2810,
+    67.6439, // 2015
+    68.1024, 68.5927, 68.9676, 69.2202,
+    69.3612, // 2020
+    69.3593, 69.2945,
+    69.1833, // 2023
+};
+
+double observedDeltaT(double year)
+{
+    const double position = year - kFirstObservedYear;
+    const auto last = static_cast<double>(kObservedDeltaT.size() - 1);
+    // Past the last observation the Earth's rotation is taken to keep its recent, nearly level pace.
+    if (position >= last) {
+        return kObservedDeltaT.back();
+    }
+    const auto index = static_cast<std::size_t>(position);
+    const double fraction = position - static_cast<double>(index);
+    return kObservedDeltaT[index] + fraction * (kObservedDeltaT[index + 1] - kObservedDeltaT[index]);
+}
+
+} // namespace
+
+double deltaTSeconds(double year)
+{
+    // Espenak and Meeus, "Five Millennium Canon of Solar Eclipses" (NASA, 2006): their fit of the
+    // observed values, one polynomial per stretch of years.
+    if (year < 1920.0) {
+        const double t = year - 1900.0;
+        return -2.79 + t * (1.494119 + t * (-0.0598939 + t * (0.0061966 - t * 0.000197)));
+    }
+    if (year < 1941.0) {
+        const double t = year - 1920.0;
+        return 21.20 + t * (0.84493 + t * (-0.076100 + t * 0.0020936));
+    }
+    if (year < 1961.0) {
+        const double t = year - 1950.0;
+        return 29.07 + t * (0.407 + t * (-1.0 / 233.0 + t / 2547.0));
+    }
+    if (year < 1986.0) {
+        const double t = year - 1975.0;
+        return 45.45 + t * (1.067 + t * (-1.0 / 260.0 - t / 718.0));
+    }
+    if (year < kFirstObservedYear) {
+        const double t = year - 2000.0;
+        return 63.86 + t * (0.3345 + t * (-0.060374 + t * (0.0017275 + t * (0.000651814 + t * 0.00002373599))));
+    }
+    return observedDeltaT(year);
+}
+
+double decimalYear(double julianDay)
+{
+    constexpr double kJulianDay2000 = 2451544.5;
+    constexpr double kGregorianYearDays = 365.2425;
+    return 2000.0 + (julianDay - kJulianDay2000) / kGregorianYearDays;
+}
+
+} // namespace corvane::stermgen

@@ -1,0 +1,144 @@
+// stermgen: writes, checks or shows the table of solar-term times of day that the engine includes.
+//   stermgen --output FILE   write the table to FILE
+//   stermgen --check FILE    exit 1, listing the differences, unless FILE holds exactly that table
+//   stermgen --year Y        print the 24 moments of year Y to the second, in China Standard Time
+
+#include "tools/stermgen/DeltaT.h"
+#include "tools/stermgen/JulianDay.h"
+#include "tools/stermgen/STermMoment.h"
+#include "tools/stermgen/STermTimeRows.h"
+#include "tools/stermgen/TextDiff.h"
+
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace
+{
+
+using namespace corvane::stermgen;
+
+constexpr int kUsageError = 2;
+
+int usage()
+{
+    std::cerr << "usage: stermgen --output FILE | --check FILE | --year YEAR (" << kFirstYear << ".." << kLastYear
+              << ")\n";
+    return kUsageError;
+}
+
+int writeTable(const std::string &path)
+{
+    const std::string text = renderSTermTimeRowsFile();
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (!out) {
+        std::cerr << "stermgen: cannot write " << path << '\n';
+        return 1;
+    }
+    std::cout << "stermgen: wrote " << path << " (" << kYearCount << " rows)\n";
+    return 0;
+}
+
+int checkTable(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::cerr << "stermgen: cannot read " << path << "; generate it with stermgen --output " << path << '\n';
+        return 1;
+    }
+    std::ostringstream content;
+    content << in.rdbuf();
+    const std::string differences = describeDifferences(path, content.str(), renderSTermTimeRowsFile());
+    if (!differences.empty()) {
+        std::cerr << differences << "stermgen: " << path
+                  << " is not what stermgen generates; regenerate it with stermgen --output " << path << '\n';
+        return 1;
+    }
+    std::cout << "stermgen: " << path << " is up to date\n";
+    return 0;
+}
+
+// "20:26" from a table value such as "7EA".
+std::string decodeTableValue(std::string_view value)
+{
+    int hhmm = 0;
+    std::from_chars(value.data(), value.data() + value.size(), hhmm, 16);
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d:%02d", hhmm / 100 % 100, hhmm % 100);
+    return text;
+}
+
+int showYear(int year)
+{
+    const std::string row = tableRow(year);
+    const bool kept = keptRow(year).has_value();
+    const double julianDayMidYear = julianDay(std::chrono::local_days{std::chrono::year{year} / 7 / 1});
+    std::printf("Solar terms of %d in China Standard Time (UTC+8); Delta T %.1f s\n",
+                year,
+                deltaTSeconds(decimalYear(julianDayMidYear)));
+    std::printf(" t  longitude  moment                table%s\n", kept ? " (kept row)" : "");
+    std::size_t start = 0;
+    for (int term = 1; term <= kSTermCount; ++term) {
+        const std::size_t comma = row.find(',', start);
+        const std::string value = row.substr(start, comma - start);
+        start = comma + 1;
+
+        const auto moment = chinaStandardTimeSeconds(sTermJulianDayUt(year, term));
+        const auto day = std::chrono::floor<std::chrono::days>(moment);
+        const std::chrono::year_month_day date{day};
+        const std::chrono::hh_mm_ss<std::chrono::seconds> clock{moment - day};
+        std::printf("%2d  %9.0f  %04d-%02u-%02u %02ld:%02ld:%02ld   %s\n",
+                    term,
+                    sTermLongitude(term),
+                    static_cast<int>(date.year()),
+                    static_cast<unsigned>(date.month()),
+                    static_cast<unsigned>(date.day()),
+                    static_cast<long>(clock.hours().count()),
+                    static_cast<long>(clock.minutes().count()),
+                    static_cast<long>(clock.seconds().count()),
+                    decodeTableValue(value).c_str());
+    }
+    return 0;
+}
+
+int run(std::string_view option, const std::string &argument)
+{
+    if (option == "--output") {
+        return writeTable(argument);
+    }
+    if (option == "--check") {
+        return checkTable(argument);
+    }
+    if (option == "--year") {
+        int year = 0;
+        const auto [end, error] = std::from_chars(argument.data(), argument.data() + argument.size(), year);
+        if (error != std::errc{} || end != argument.data() + argument.size() || year < kFirstYear || year > kLastYear) {
+            return usage();
+        }
+        return showYear(year);
+    }
+    return usage();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 3) {
+        return usage();
+    }
+    try {
+        return run(argv[1], argv[2]);
+    } catch (const std::exception &error) {
+        std::cerr << "stermgen: " << error.what() << '\n';
+        return 1;
+    }
+}
