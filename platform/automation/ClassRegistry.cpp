@@ -1,0 +1,61 @@
+#include "ClassRegistry.h"
+
+#include "AutomationError.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace corvane
+{
+
+ClassRegistry &ClassRegistry::Instance()
+{
+    static ClassRegistry registry;
+    return registry;
+}
+
+void ClassRegistry::Register(const ClassRegistration &registration)
+{
+    if (!registration.progid || !*registration.progid || !registration.create || !registration.info)
+        throw std::logic_error("class registration without ProgID, factory or class info");
+    const std::lock_guard lock(m_mutex);
+    for (const ClassRegistration &entry : m_entries)
+        if (NamesEqual(entry.progid, registration.progid))
+            throw std::logic_error(std::string("ProgID registered twice: ") + registration.progid);
+    m_entries.push_back(registration);
+}
+
+std::optional<ClassRegistration> ClassRegistry::Find(std::string_view progid) const
+{
+    const std::lock_guard lock(m_mutex);
+    for (const ClassRegistration &entry : m_entries)
+        if (NamesEqual(entry.progid, progid))
+            return entry;
+    return std::nullopt;
+}
+
+std::vector<ClassRegistration> ClassRegistry::Entries() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_entries;
+}
+
+ObjectHandle ClassRegistry::Create(std::string_view progid) const
+{
+    const std::optional<ClassRegistration> entry = Find(progid);
+    if (!entry)
+        throw AutomationError(ErrorNumber::CannotCreateObject,
+                              "Cannot create object: no class " + std::string(progid) + " in this library");
+    ObjectHandle object = entry->create();
+    if (!object)
+        throw AutomationError(ErrorNumber::CannotCreateObject,
+                              "Cannot create object: the factory of " + std::string(progid) + " made nothing");
+    return object;
+}
+
+void RegisterClass(const char *progid, ObjectFactory create, ClassInfoGetter info)
+{
+    ClassRegistry::Instance().Register({progid, create, info});
+}
+
+} // namespace corvane

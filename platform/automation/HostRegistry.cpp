@@ -1,0 +1,144 @@
+// Registry and creation calls of the C ABI: the host finds a ProgID in the registry file, loads the
+// library it names and asks its entry point for the object.
+#include "AbiError.h"
+#include "HostError.h"
+#include "LibraryLoader.h"
+#include "LibraryRegistration.h"
+#include "RegistryFile.h"
+#include "Variant.h"
+
+#include <cstdlib>
+#include <cstring>
+
+using namespace corvane;
+
+namespace
+{
+
+char *CopyText(const std::string &text)
+{
+    auto *copy = static_cast<char *>(std::malloc(text.size() + 1));
+    if (!copy)
+        throw std::bad_alloc();
+    std::memcpy(copy, text.c_str(), text.size() + 1);
+    return copy;
+}
+
+std::filesystem::path RegistryOrDefault(const char *registry)
+{
+    return registry ? std::filesystem::path(registry) : DefaultRegistryPath();
+}
+
+// The registry entry of a ProgID and the loaded library that serves it.
+const corv_library &LibraryFor(const char *progid)
+{
+    if (!progid)
+        throw AutomationError(ErrorNumber::InvalidCall);
+    const std::filesystem::path registry = DefaultRegistryPath();
+    const std::optional<RegistryEntry> entry = FindRegistryEntry(ReadRegistry(registry), progid);
+    if (!entry)
+        throw AutomationError(ErrorNumber::CannotCreateObject,
+                              "Cannot create object: " + std::string(progid) + " is not registered in "
+                                  + registry.string());
+    return LoadCorvaneLibrary(entry->libraryPath);
+}
+
+} // namespace
+
+extern "C" {
+
+int32_t corv_registry_path(char **path)
+{
+    return host::HostCall([&] {
+        if (!path)
+            throw AutomationError(ErrorNumber::InvalidCall);
+        *path = CopyText(DefaultRegistryPath().string());
+    });
+}
+
+int32_t corv_register_library(const char *library_path, const char *registry_path)
+{
+    return host::HostCall([&] {
+        if (!library_path)
+            throw AutomationError(ErrorNumber::InvalidCall);
+        RegisterLibrary(library_path, RegistryOrDefault(registry_path));
+    });
+}
+
+int32_t corv_unregister_library(const char *library_path, const char *registry_path)
+{
+    return host::HostCall([&] {
+        if (!library_path)
+            throw AutomationError(ErrorNumber::InvalidCall);
+        UnregisterLibrary(library_path, RegistryOrDefault(registry_path));
+    });
+}
+
+int32_t corv_registry_entries(corv_registry_entry **entries, size_t *count)
+{
+    return host::HostCall([&] {
+        if (!entries || !count)
+            throw AutomationError(ErrorNumber::InvalidCall);
+        const std::vector<RegistryEntry> read = ReadRegistry(DefaultRegistryPath());
+        auto *array =
+            static_cast<corv_registry_entry *>(std::calloc(read.size() ? read.size() : 1, sizeof(corv_registry_entry)));
+        if (!array)
+            throw std::bad_alloc();
+        try {
+            for (size_t i = 0; i < read.size(); ++i) {
+                array[i].progid = CopyText(read[i].progid);
+                array[i].class_name = CopyText(read[i].className);
+                array[i].library_path = CopyText(read[i].libraryPath);
+            }
+        } catch (...) {
+            corv_registry_entries_free(array, read.size());
+            throw;
+        }
+        *entries = array;
+        *count = read.size();
+    });
+}
+
+void corv_registry_entries_free(corv_registry_entry *entries, size_t count)
+{
+    if (!entries)
+        return;
+    for (size_t i = 0; i < count; ++i) {
+        std::free(entries[i].progid);
+        std::free(entries[i].class_name);
+        std::free(entries[i].library_path);
+    }
+    std::free(entries);
+}
+
+int32_t corv_create_object(const char *progid, corv_object **object)
+{
+    return host::HostCall([&] {
+        if (!object)
+            throw AutomationError(ErrorNumber::InvalidCall);
+        *object = nullptr;
+        const corv_library &library = LibraryFor(progid);
+        corv_error err{};
+        if (const int32_t rc = library.create_object(progid, object, &err))
+            abi::ThrowError(rc, err);
+    });
+}
+
+int32_t corv_find_class(const char *progid, const corv_class_desc **cls)
+{
+    return host::HostCall([&] {
+        if (!cls)
+            throw AutomationError(ErrorNumber::InvalidCall);
+        for (const corv_class_entry &entry : LibraryClasses(LibraryFor(progid))) {
+            if (entry.progid && NamesEqual(entry.progid, progid)) {
+                *cls = entry.cls;
+                return;
+            }
+        }
+        throw AutomationError(ErrorNumber::CannotCreateObject,
+                              "Cannot create object: the library registered for " + std::string(progid)
+                                  + " does not serve it");
+    });
+}
+
+} // extern "C"

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "Variant.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane
+{
+
+// The saved properties of one object: keys in the order they were first written, each with a value.
+// Keys are case-sensitive, non-empty, free of '=' and control characters, without leading or
+// trailing blanks and not starting with '#' (error 5 otherwise), so that every bag can be saved as
+// text. Objects are stored as what they save: a record named after the object's class holding its
+// saved properties (so a font object becomes StdFont{Name="宋体", Size=r4:9, ...}); values that are
+// no object keep their type. Missing values cannot be stored (error 13).
+class PropertyBag
+{
+public:
+    struct Entry {
+        std::string key;
+        Variant value;
+        friend bool operator==(const Entry &, const Entry &) = default;
+    };
+
+    // The stored value, or defaultValue when the key is absent.
+    Variant Read(std::string_view key, const Variant &defaultValue = Variant()) const;
+    const Variant *Find(std::string_view key) const;
+
+    // Stores the value, or, when it equals defaultValue (ValuesEqual: numbers by value across types),
+    // removes the key instead, so the bag holds only what differs from the defaults. An existing key
+    // keeps its place.
+    void Write(std::string_view key, const Variant &value, const Variant &defaultValue);
+    // Stores the value whatever it is.
+    void Write(std::string_view key, const Variant &value);
+    void Remove(std::string_view key);
+    void Clear() noexcept { m_entries.clear(); }
+
+    std::size_t Size() const noexcept { return m_entries.size(); }
+    bool Empty() const noexcept { return m_entries.empty(); }
+    std::span<const Entry> Entries() const noexcept { return m_entries; }
+
+    friend bool operator==(const PropertyBag &, const PropertyBag &) = default;
+
+private:
+    std::vector<Entry> m_entries;
+};
+
+// Whether a key can be stored (see PropertyBag).
+bool IsValidBagKey(std::string_view key) noexcept;
+
+// The value as a bag stores it: objects (also inside records) replaced by the records of what they
+// save, by-reference variants by their targets.
+Variant StorableValue(const Variant &value);
+
+} // namespace corvane

@@ -1,0 +1,146 @@
+// corvobj against the test library, run as a separate process the way a user runs it.
+#include "ScopedEnv.h"
+#include "TempDir.h"
+
+#include "corvane/corvane.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace
+{
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string &arg)
+{
+    std::string quoted = "'";
+    for (char c : arg)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class Corvobj : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_EQ(corv_register_library(CORVANE_TOY_LIBRARY, nullptr), 0); }
+
+    Outcome Run(const std::vector<std::string> &args)
+    {
+        std::string command = Quote(CORVOBJ_PATH);
+        for (const std::string &arg : args)
+            command += " " + Quote(arg);
+        command += " 2>" + Quote((dir / "stderr").string());
+        Outcome outcome{};
+        FILE *pipe = popen(command.c_str(), "r");
+        char buffer[4096];
+        std::size_t n = 0;
+        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            outcome.out.append(buffer, n);
+        const int status = pclose(pipe);
+        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::ifstream err(dir / "stderr");
+        std::stringstream text;
+        text << err.rdbuf();
+        outcome.err = text.str();
+        return outcome;
+    }
+
+    TempDir dir;
+    ScopedEnv registry{"CORVANE_REGISTRY", (dir / "registry").c_str()};
+};
+
+TEST_F(Corvobj, ListsTheRegistry)
+{
+    const Outcome o = Run({"list"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out,
+              std::string("Corvane.Toy\tCToy\t") + CORVANE_TOY_LIBRARY + "\nCorvane.ToyTwin\tCToyTwin\t"
+                  + CORVANE_TOY_LIBRARY + "\n");
+}
+
+TEST_F(Corvobj, ShowsEveryMemberWithIdKindParametersAndHelp)
+{
+    const Outcome o = Run({"members", "Corvane.Toy"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    for (const char *line : {
+             "Corvane.Toy (class CToy)  -- A toy class for the automation tests.\n",
+             "  0x00000000  get    Value() As I4  -- The default member.\n",
+             "  0x00000005  put    Secret(value As String)\n",
+             "  0x00000010  method Add(A As I4, [B As I4]) As I4  -- Adds two numbers; B defaults to 0.\n",
+             "  0x00000012  method JoinParts(ByRef Parts As ToyParts) As Date  -- Joins year, month and day.\n",
+             "events:\n  0x00000001  event  Ping(ByRef Text As String, ByRef Cancel As Bool)  -- Occurs when Fire is "
+             "called.\n",
+         })
+        EXPECT_NE(o.out.find(line), std::string::npos) << line << "\nin:\n" << o.out;
+}
+
+TEST_F(Corvobj, CallsMembersWithTypedLiteralsAndPrintsResults)
+{
+    struct Case {
+        std::vector<std::string> args;
+        const char *printed;
+    };
+    const Case cases[] = {
+        {{"call", "Corvane.Toy", "SplitDate", "2002-07-19"},
+         "ToyParts{Year=2002, Month=7, Day=19, Weekday=6, DayOfYear=200}\n"},
+        {{"call", "Corvane.Toy", "#0x12", "ToyParts{2001,4,1}"}, "2001-04-01 00:00:00\n"},
+        {{"call", "Corvane.Toy", "#18", "ToyParts{Day=1, Month=4, Year=2001}"}, "2001-04-01 00:00:00\n"},
+        {{"call", "corvane.toy", "add", "i2:5", "missing"}, "5\n"},
+        {{"call", "Corvane.Toy", "Add", "r8:2.5", "true"}, "1\n"},
+        {{"call", "Corvane.Toy", "Fire", "\"壬午年 \\\"quoted\\\"\""}, "壬午年 \"quoted\"\n"},
+        {{"call", "Corvane.Toy", "Greeting"}, "Hello\n"},
+        {{"call", "Corvane.Toy", "Self"}, "<object CToy>\n"},
+        {{"call", "Corvane.Toy", "Scale", "2", "r8:1.5"}, ""},
+        {{"call", "Corvane.ToyTwin", "SplitDate", "2002-07-19T10:30"},
+         "ToyParts{Year=2002, Month=7, Day=19, Weekday=6, DayOfYear=200}\n"},
+    };
+    for (const Case &c : cases) {
+        const Outcome o = Run(c.args);
+        EXPECT_EQ(o.status, 0) << c.args[2] << ": " << o.err;
+        EXPECT_EQ(o.out, c.printed) << c.args[2];
+    }
+}
+
+TEST_F(Corvobj, BadInputIsAClearMessageAndStatusTwo)
+{
+    struct Case {
+        std::vector<std::string> args;
+        const char *message;
+    };
+    const Case cases[] = {
+        {{}, "corvobj: no command\nusage:"},
+        {{"bogus"}, "corvobj: unknown command bogus\n"},
+        {{"members"}, "corvobj: wrong number of arguments for members\n"},
+        {{"members", "Corvane.Absent"}, "corvobj: error 429: Cannot create object: Corvane.Absent is not registered"},
+        {{"call", "Corvane.Toy", "Nope"}, "corvobj: no member named Nope\n"},
+        {{"call", "Corvane.Toy", "#0xZZ"}, "corvobj: bad dispatch id #0xZZ\n"},
+        {{"call", "Corvane.Toy", "#0x7777"}, "corvobj: error 438: "},
+        {{"call", "Corvane.Toy", "Add", "hello"},
+         "corvobj: argument 1 (hello): unknown word \"hello\" at column 1; text goes in double quotes: '\"hello\"'\n"},
+        {{"call", "Corvane.Toy", "Add", "i2:99999"},
+         "corvobj: argument 1 (i2:99999): value out of range at column 4\n"},
+        {{"call", "Corvane.Toy", "Add", "\"x\""}, "corvobj: error 13: Type mismatch"},
+        {{"call", "Corvane.Toy", "Add", "1", "2", "3"}, "corvobj: error 450: "},
+        {{"call", "Corvane.Toy", "JoinParts", "Other{1}"}, "corvobj: error 13: "},
+        {{"call", "Corvane.Toy", "Fail", "9"}, "corvobj: error 9: Toy failure 9\n"},
+    };
+    for (const Case &c : cases) {
+        const Outcome o = Run(c.args);
+        EXPECT_EQ(o.status, 2) << o.err;
+        EXPECT_EQ(o.out, "");
+        EXPECT_EQ(o.err.rfind(c.message, 0), 0u) << o.err;
+    }
+}
+
+} // namespace

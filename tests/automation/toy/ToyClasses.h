@@ -1,0 +1,65 @@
+#pragma once
+
+#include "platform/automation/AutomationObject.h"
+#include "platform/automation/ClassInfo.h"
+
+#include <string>
+
+namespace toy
+{
+
+using namespace corvane;
+
+// The ProgIDs the test library serves.
+inline constexpr const char *kToyProgId = "Corvane.Toy";
+inline constexpr const char *kTwinProgId = "Corvane.ToyTwin";
+
+// Dispatch ids of CToy.
+enum ToyId : DispId {
+    kValue = 0,
+    kGreeting = 1,
+    kStamp = 2,
+    kSelf = 3,
+    kCount = 4,
+    kSecret = 5,
+    kAdd = 0x10,
+    kSplitDate = 0x11,
+    kJoinParts = 0x12,
+    kScale = 0x13,
+    kFire = 0x14,
+    kFail = 0x15,
+    kPing = 1, // event
+    kChanged = 2, // event
+};
+
+// A class with a little of everything: properties of several types, a read-only and a write-only
+// one, methods with optional and by-reference parameters, a record result, an event with
+// by-reference arguments and persistence.
+class CToy : public AutomationObject
+{
+public:
+    CToy();
+    static const ClassInfo &Info();
+    static ObjectHandle Create();
+
+    void InitNew() override;
+    void Load(const PropertyBag &bag) override;
+    void Save(PropertyBag &bag) const override;
+
+    std::int32_t value = 0;
+    std::string greeting = "Hello";
+    double stamp = 0;
+    std::int32_t fired = 0;
+    std::string secret;
+};
+
+// A second class that shares CToy's date members under other ids, parameter names and help strings.
+class CToyTwin : public AutomationObject
+{
+public:
+    CToyTwin();
+    static const ClassInfo &Info();
+    static ObjectHandle Create();
+};
+
+} // namespace toy
