@@ -16,9 +16,9 @@ namespace
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2030;
 
-ModAgrCAl::AgrDate LunarDateOf(date::Date value)
+ModAgrCAl::AgrDate LunarDateOf(const CheckedDate &checked)
 {
-    const date::Ymd ymd = date::YmdOf(value);
+    const date::Ymd &ymd = checked.ymd;
     return ModAgrCAl::UniToAgrDate(std::int16_t(ymd.year), std::int16_t(ymd.month), std::int16_t(ymd.day));
 }
 
@@ -45,11 +45,11 @@ TermArgs CheckTermArgs(int year, int term)
 CheckedDate CheckDateArg(date::Date value)
 {
     if (value == date::kNoDate)
-        return {true, date::Now()};
-    if (!date::IsValidDate(value))
-        return {false, value};
-    const int year = date::Year(value);
-    return {year >= kFirstYear && year <= kLastYear, value};
+        value = date::Now();
+    else if (!date::IsValidDate(value))
+        return {false, value, {}};
+    const date::Ymd ymd = date::YmdOf(value);
+    return {ymd.year >= kFirstYear && ymd.year <= kLastYear, value, ymd};
 }
 
 QxAgrDateNum GetAgrNumDate(date::Date CurrDate)
@@ -57,7 +57,7 @@ QxAgrDateNum GetAgrNumDate(date::Date CurrDate)
     const CheckedDate checked = CheckDateArg(CurrDate);
     if (!checked.accepted)
         return {};
-    const ModAgrCAl::AgrDate agr = LunarDateOf(checked.date);
+    const ModAgrCAl::AgrDate agr = LunarDateOf(checked);
     const ModAgrCAl::MonthNumber month = ModAgrCAl::ParseMonthText(agr.Month);
     return {agr.Year, std::int16_t(month.number), agr.Day, std::int16_t(month.leap ? -1 : 0), agr.MonthSlot};
 }
@@ -67,7 +67,7 @@ QxAgrDateStr GetAgrStrDate(date::Date CurrDate)
     const CheckedDate checked = CheckDateArg(CurrDate);
     if (!checked.accepted)
         return {};
-    const ModAgrCAl::AgrDate agr = LunarDateOf(checked.date);
+    const ModAgrCAl::AgrDate agr = LunarDateOf(checked);
     return {ModAgrCAl::GetAgrYearName(agr.Year),
             ModAgrCAl::GetAgrMonthName(agr.Month, 0),
             ModAgrCAl::GetAgrDayName(agr.Day) + "日"};

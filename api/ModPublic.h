@@ -15,6 +15,7 @@ namespace corvane::ModPublic
 struct CheckedDate {
     bool accepted;
     date::Date date; // the date to use: the argument, or now when it was the zero date
+    date::Ymd ymd; // its year, month and day
 };
 
 // The zero date stands for "now" (date and time); a date whose Gregorian year lies outside 1901-2030
