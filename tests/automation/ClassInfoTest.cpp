@@ -1,4 +1,5 @@
 #include "platform/automation/ClassInfo.h"
+#include "ErrorOf.h"
 #include "platform/automation/AutomationError.h"
 #include "toy/ToyClasses.h"
 
@@ -12,16 +13,6 @@ namespace
 {
 
 void Nop(AutomationObject &, std::span<Variant>, Variant &) { }
-
-int ErrorOf(const auto &call)
-{
-    try {
-        call();
-    } catch (const AutomationError &e) {
-        return e.number();
-    }
-    return 0;
-}
 
 TEST(ClassInfo, FindsMembersByIdAndKindAndNamesIgnoringCase)
 {

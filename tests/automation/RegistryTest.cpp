@@ -1,3 +1,4 @@
+#include "ErrorOf.h"
 #include "ScopedEnv.h"
 #include "TempDir.h"
 #include "platform/automation/AutomationError.h"
@@ -14,16 +15,6 @@ using namespace corvane;
 
 namespace
 {
-
-int ErrorOf(const auto &call)
-{
-    try {
-        call();
-    } catch (const AutomationError &e) {
-        return e.number();
-    }
-    return 0;
-}
 
 TEST(Registry, TheEnvironmentChoosesTheFile)
 {

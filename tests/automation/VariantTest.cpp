@@ -1,4 +1,5 @@
 #include "platform/automation/Variant.h"
+#include "ErrorOf.h"
 #include "platform/automation/AutomationError.h"
 
 #include <gtest/gtest.h>
@@ -7,16 +8,6 @@ using namespace corvane;
 
 namespace
 {
-
-int ErrorOf(const auto &call)
-{
-    try {
-        call();
-    } catch (const AutomationError &e) {
-        return e.number();
-    }
-    return 0;
-}
 
 TEST(Variant, EachConstructorGivesItsTypeAndTypedAccessRefusesOthers)
 {

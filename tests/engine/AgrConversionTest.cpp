@@ -2,6 +2,8 @@
 #include "engine/AgrYearTable.h"
 
 #include "EngineTestSupport.h"
+#include "ErrorOf.h"
+#include <gtest/gtest.h>
 
 #include "platform/date/DateFormat.h"
 
@@ -41,9 +43,18 @@ TEST(UniToAgrDate, GoldenDates)
 
 TEST(UniToAgrDate, DaysOutsideTheTableAreSubscriptErrors)
 {
-    EXPECT_AUTOMATION_ERROR(UniToAgrDate(1900, 1, 30), 9); // lunar year 1899
-    EXPECT_AUTOMATION_ERROR(UniToAgrDate(1899, 12, 31), 9);
-    EXPECT_AUTOMATION_ERROR(UniToAgrDate(2032, 1, 1), 9);
+    EXPECT_EQ(ErrorOf([&] {
+                  UniToAgrDate(1900, 1, 30);
+              }),
+              9); // lunar year 1899
+    EXPECT_EQ(ErrorOf([&] {
+                  UniToAgrDate(1899, 12, 31);
+              }),
+              9);
+    EXPECT_EQ(ErrorOf([&] {
+                  UniToAgrDate(2032, 1, 1);
+              }),
+              9);
 }
 
 TEST(UniToAgrDate, TheLeapMonthOf1900FollowsTheEighth)
@@ -87,10 +98,22 @@ TEST(AgrToUniDate, GoldenDates)
 
 TEST(AgrToUniDate, RejectsYearsOutsideTheTableAndOverflow)
 {
-    EXPECT_AUTOMATION_ERROR(AgrToUniDate(1899, "1", 1), 9);
-    EXPECT_AUTOMATION_ERROR(AgrToUniDate(2032, "1", 1), 9);
-    EXPECT_AUTOMATION_ERROR(AgrDateToDayNumber(2002, "1", 32767), 6);
-    EXPECT_AUTOMATION_ERROR(AgrDateToDayNumber(2002, "15", 1), 9); // no 15th slot to sum up to
+    EXPECT_EQ(ErrorOf([&] {
+                  AgrToUniDate(1899, "1", 1);
+              }),
+              9);
+    EXPECT_EQ(ErrorOf([&] {
+                  AgrToUniDate(2032, "1", 1);
+              }),
+              9);
+    EXPECT_EQ(ErrorOf([&] {
+                  AgrDateToDayNumber(2002, "1", 32767);
+              }),
+              6);
+    EXPECT_EQ(ErrorOf([&] {
+                  AgrDateToDayNumber(2002, "15", 1);
+              }),
+              9); // no 15th slot to sum up to
 }
 
 // Every day of the table: Gregorian -> lunar -> Gregorian is the identity, and the lunar dates agree

@@ -1,6 +1,8 @@
 #include "engine/AgrYearTable.h"
 
 #include "EngineTestSupport.h"
+#include "ErrorOf.h"
+#include <gtest/gtest.h>
 
 #include "platform/date/DateValue.h"
 
@@ -29,10 +31,22 @@ TEST(AgrYearTable, RowsReadAsTheListingSays)
 
 TEST(AgrYearTable, YearsOutsideTheTableAreSubscriptErrors)
 {
-    EXPECT_AUTOMATION_ERROR(AgrYear(1899), 9);
-    EXPECT_AUTOMATION_ERROR(AgrYear(2032), 9);
-    EXPECT_AUTOMATION_ERROR(ExtraDaysBefore(2032, 1), 9);
-    EXPECT_AUTOMATION_ERROR(ExtraDaysBefore(2002, 14), 9);
+    EXPECT_EQ(ErrorOf([&] {
+                  AgrYear(1899);
+              }),
+              9);
+    EXPECT_EQ(ErrorOf([&] {
+                  AgrYear(2032);
+              }),
+              9);
+    EXPECT_EQ(ErrorOf([&] {
+                  ExtraDaysBefore(2032, 1);
+              }),
+              9);
+    EXPECT_EQ(ErrorOf([&] {
+                  ExtraDaysBefore(2002, 14);
+              }),
+              9);
     EXPECT_NO_THROW(AgrYear(1900));
     EXPECT_NO_THROW(AgrYear(2031));
 }

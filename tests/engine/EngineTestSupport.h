@@ -1,22 +1,8 @@
 #pragma once
 
 #include "engine/AgrDate.h"
-#include "platform/automation/AutomationError.h"
 
 #include <ostream>
-
-#include <gtest/gtest.h>
-
-// Expects `statement` to raise the numbered automation error `number`.
-#define EXPECT_AUTOMATION_ERROR(statement, expected)                                                                   \
-    do {                                                                                                               \
-        try {                                                                                                          \
-            statement;                                                                                                 \
-            ADD_FAILURE() << #statement " raised nothing, expected error " << (expected);                              \
-        } catch (const corvane::AutomationError &error) {                                                              \
-            EXPECT_EQ(error.number(), (expected)) << #statement;                                                       \
-        }                                                                                                              \
-    } while (false)
 
 namespace corvane::ModAgrCAl
 {

@@ -1,6 +1,8 @@
 #include "engine/STermTable.h"
 
 #include "EngineTestSupport.h"
+#include "ErrorOf.h"
+#include <gtest/gtest.h>
 
 #include "platform/date/DateFormat.h"
 
@@ -64,12 +66,30 @@ TEST(STermTable, EveryTermFallsInItsMonthAndTheMomentCombinesFormulaDayAndTableT
 
 TEST(STermTable, OutOfRangeYearsAndTerms)
 {
-    EXPECT_AUTOMATION_ERROR(GetsTermText(1899, 1), 9);
-    EXPECT_AUTOMATION_ERROR(GetsTermText(2032, 1), 9);
-    EXPECT_AUTOMATION_ERROR(GetsTermText(2002, 25), 9);
-    EXPECT_AUTOMATION_ERROR(GetsTermText(2002, 0), 5);
-    EXPECT_AUTOMATION_ERROR(GetsTermMoment(2032, 1), 9);
-    EXPECT_AUTOMATION_ERROR(GetsTermDay(2002, 25), 9);
+    EXPECT_EQ(ErrorOf([&] {
+                  GetsTermText(1899, 1);
+              }),
+              9);
+    EXPECT_EQ(ErrorOf([&] {
+                  GetsTermText(2032, 1);
+              }),
+              9);
+    EXPECT_EQ(ErrorOf([&] {
+                  GetsTermText(2002, 25);
+              }),
+              9);
+    EXPECT_EQ(ErrorOf([&] {
+                  GetsTermText(2002, 0);
+              }),
+              5);
+    EXPECT_EQ(ErrorOf([&] {
+                  GetsTermMoment(2032, 1);
+              }),
+              9);
+    EXPECT_EQ(ErrorOf([&] {
+                  GetsTermDay(2002, 25);
+              }),
+              9);
     EXPECT_NO_THROW(GetsTermDay(2040, 1)); // the formula itself has no year range
 }
 
