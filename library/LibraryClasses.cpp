@@ -3,6 +3,8 @@
 #include "platform/automation/EntryPoint.h"
 #if CORVANE_WITH_QT
 #include "controls/month/QxMonth.h"
+#include "controls/spin/DateUpDown.h"
+#include "controls/spin/TimeUpDown.h"
 #endif
 
 namespace corvane
@@ -24,6 +26,8 @@ void RegisterLibraryClasses(ClassRegistry &registry)
     registry.Register({CQxCalObject::kProgId, Create<CQxCalObject>, CQxCalObject::Info});
 #if CORVANE_WITH_QT
     registry.Register({QxMonth::kProgId, Create<QxMonth>, QxMonth::Info});
+    registry.Register({DateUpDown::kProgId, Create<DateUpDown>, DateUpDown::Info});
+    registry.Register({TimeUpDown::kProgId, Create<TimeUpDown>, TimeUpDown::Info});
 #endif
 }
 

@@ -1,0 +1,103 @@
+#include "MonthGridWidget.h"
+
+#include "platform/ui/Fonts.h"
+#include "platform/ui/UpdateLock.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace corvane::month
+{
+
+namespace
+{
+
+GridFonts MakeFonts()
+{
+    const QFont regular = ui::DesignFont(false);
+    const QFont bold = ui::DesignFont(true);
+    return {regular, bold, QFontMetricsF(regular), QFontMetricsF(bold)};
+}
+
+} // namespace
+
+MonthGridWidget::MonthGridWidget(QWidget *parent, const ui::TwipsScale &scale)
+    : QWidget(parent)
+    , m_scale(scale)
+    , m_fonts(MakeFonts())
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+}
+
+QRect MonthGridWidget::CellRect(GridPosition position) const
+{
+    return CellPixelRect(position, m_picture.cell, m_scale);
+}
+
+void MonthGridWidget::paintEvent(QPaintEvent *event)
+{
+    if (m_input)
+        m_input->GridAboutToPaint(event->region());
+    if (ui::IsRedrawSuspended(this))
+        return;
+    QPainter painter(this);
+    PaintMonthGrid(painter, m_picture, m_scale, m_fonts, event->region());
+}
+
+void MonthGridWidget::showEvent(QShowEvent *)
+{
+    if (m_input)
+        m_input->GridShown();
+}
+
+void MonthGridWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (m_input)
+        m_input->GridKeyPress(*event);
+    else
+        event->ignore();
+}
+
+void MonthGridWidget::keyReleaseEvent(QKeyEvent *event)
+{
+    if (m_input)
+        m_input->GridKeyRelease(*event);
+    else
+        event->ignore();
+}
+
+void MonthGridWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (m_input)
+        m_input->GridMousePress(*event, false);
+}
+
+void MonthGridWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (m_input)
+        m_input->GridMousePress(*event, true);
+}
+
+void MonthGridWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_input)
+        m_input->GridMouseRelease(*event);
+}
+
+void MonthGridWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_input)
+        m_input->GridMouseMove(*event);
+}
+
+void MonthGridWidget::focusOutEvent(QFocusEvent *)
+{
+    if (m_input)
+        m_input->GridFocusOut();
+}
+
+} // namespace corvane::month

@@ -1,0 +1,187 @@
+#include "MonthParts.h"
+
+#include "MonthGridWidget.h"
+#include "MonthLayout.h"
+#include "MonthRange.h"
+#include "platform/date/DateFormat.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/Text.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QScrollBar>
+
+namespace corvane::month
+{
+
+namespace
+{
+
+// Long lists open as a scrolling list of this many rows, not as a menu taller than the screen.
+constexpr int kVisibleListRows = 10;
+constexpr const char *kListStyle = "QComboBox { combobox-popup: 0; }";
+
+constexpr const char *kWeekDayCaptions[7] = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
+
+template<class W>
+W *Place(W *widget, const char *name, const TwipsRect &rect, const ui::TwipsScale &scale)
+{
+    widget->setObjectName(QString::fromUtf8(name));
+    widget->setGeometry(scale.ToPixels(rect));
+    return widget;
+}
+
+QWidget *Panel(QWidget *parent, const char *name, const TwipsRect &rect, const ui::TwipsScale &scale)
+{
+    auto *panel = Place(new QWidget(parent), name, rect, scale);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QLabel *Caption(QWidget *parent,
+                const char *name,
+                const TwipsRect &rect,
+                const ui::TwipsScale &scale,
+                const char *text,
+                Qt::Alignment horizontal,
+                bool bold = false)
+{
+    auto *label = Place(new QLabel(QString::fromUtf8(text), parent), name, rect, scale);
+    label->setFont(ui::DesignFont(bold));
+    label->setAlignment(horizontal | Qt::AlignTop);
+    return label;
+}
+
+QComboBox *List(QWidget *parent, const char *name, const TwipsRect &rect, const ui::TwipsScale &scale, const char *tip)
+{
+    auto *list = Place(new QComboBox(parent), name, rect, scale);
+    list->setEditable(false);
+    list->setFont(ui::DesignFont(true));
+    list->setToolTip(QString::fromUtf8(tip));
+    list->setStyleSheet(QString::fromLatin1(kListStyle));
+    list->setMaxVisibleItems(kVisibleListRows);
+    return list;
+}
+
+void SetColor(QWidget &widget, QPalette::ColorRole role, const QColor &color)
+{
+    if (widget.palette().color(role) == color)
+        return;
+    QPalette palette = widget.palette();
+    palette.setColor(role, color);
+    widget.setPalette(palette);
+}
+
+} // namespace
+
+MonthParts BuildMonthParts(QWidget &surface, const ui::TwipsScale &scale)
+{
+    namespace L = layout;
+    MonthParts p{};
+    p.PictBack = Place(new QFrame(&surface), "PictBack", L::PictBack, scale);
+    p.PictBack->setAutoFillBackground(true);
+    p.PictBackInner = new QWidget(p.PictBack);
+    p.PictBackInner->setGeometry(scale.ToPixels(L::PictBack));
+
+    QWidget *back = p.PictBackInner;
+    p.LabJQback = Place(new QLabel(back), "LabJQback", L::LabJQback, scale);
+    p.LabJQback->setAutoFillBackground(true);
+    p.LabJQback->setFrameStyle(QFrame::Box | QFrame::Plain);
+    p.LabJQback->setLineWidth(1);
+    p.LabJie = Caption(back, "LabJie", L::LabJie, scale, "#", Qt::AlignHCenter);
+    p.LabQi = Caption(back, "LabQi", L::LabQi, scale, "#", Qt::AlignHCenter);
+    p.LabToday = Caption(back, "LabToday", L::LabToday, scale, "今天", Qt::AlignLeft, true);
+
+    p.PictWeekday = Panel(back, "PictWeekday", L::PictWeekday, scale);
+    for (int i = 0; i < 7; ++i) {
+        p.LabWeekDay[std::size_t(i)] =
+            Caption(p.PictWeekday, "LabWeekDay", L::LabWeekDay(i), scale, kWeekDayCaptions[i], Qt::AlignHCenter);
+        p.LabWeekDay[std::size_t(i)]->setProperty("Index", i);
+    }
+
+    p.PicBack = Place(new QWidget(back), "PicBack", L::PicBack, scale);
+    p.HScMonth = Place(new QScrollBar(Qt::Horizontal, p.PicBack), "HScMonth", L::HScMonth, scale);
+    p.HScMonth->setRange(kFirstMonthValue, kFirstMonthValue);
+    p.HScMonth->setSingleStep(1);
+    p.HScMonth->setPageStep(1);
+    p.HScMonth->setFocusPolicy(Qt::NoFocus);
+
+    p.PictBoard = Panel(p.PicBack, "PictBoard", L::PictBoard, scale);
+    p.Pictcmby = Panel(p.PictBoard, "Pictcmby", L::Pictcmby, scale);
+    p.CmbUniYear = List(p.Pictcmby, "CmbUniYear", L::CmbUniYear, scale, "公历年份");
+    p.PicColY = Panel(p.Pictcmby, "PicColY", L::PicColY, scale);
+    p.Pictcmbm = Panel(p.PictBoard, "Pictcmbm", L::Pictcmbm, scale);
+    p.CmbUniMonth = List(p.Pictcmbm, "CmbUniMonth", L::CmbUniMonth, scale, "公历月份");
+    p.PictColM = Panel(p.Pictcmbm, "PictColM", L::PictColM, scale);
+    p.LabAgrCal = Caption(p.PictBoard, "LabAgrCal", L::LabAgrCal, scale, "农历", Qt::AlignLeft);
+    p.LabAgrYear = Caption(p.PictBoard, "LabAgrYear", L::LabAgrYear, scale, "", Qt::AlignHCenter);
+    p.LabAgrYear->setToolTip(QStringLiteral("农历年份"));
+    p.LabAgrMonth = Caption(p.PictBoard, "LabAgrMonth", L::LabAgrMonth, scale, "", Qt::AlignHCenter);
+    p.LabAgrMonth->setToolTip(QStringLiteral("农历月份"));
+    p.LabAgrMonth->setMouseTracking(true);
+    p.LabAnimal = Caption(p.PictBoard, "LabAnimal", L::LabAnimal, scale, "", Qt::AlignHCenter);
+    p.LabAnimal->setToolTip(QStringLiteral("属相"));
+
+    p.PicMonth = Place(new MonthGridWidget(back, scale), "PicMonth", L::PicMonth, scale);
+    return p;
+}
+
+void FillYearList(QComboBox &list)
+{
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        list.addItem(QString::number(year));
+}
+
+void FillMonthList(QComboBox &list)
+{
+    for (int month = 1; month <= 12; ++month)
+        list.addItem(ui::ToQString(date::FormatNumber(month, "00") + "月"));
+}
+
+QSize ApplyAppearanceFrame(MonthParts &parts, int appearance, const ui::TwipsScale &scale)
+{
+    const bool threeD = appearance == 1;
+    const int width = threeD ? layout::k3DWidth : layout::kFlatWidth;
+    const int height = threeD ? layout::k3DHeight : layout::kFlatHeight;
+    const int border = threeD ? scale.EdgeX((layout::k3DWidth - layout::kFlatWidth) / 2.0) : 0;
+    parts.PictBack->setFrameStyle(threeD ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+    parts.PictBack->setLineWidth(border);
+    parts.PictBack->setGeometry(QRect(QPoint(0, 0), scale.SizeToPixels(width, height)));
+    parts.PictBackInner->move(border, border);
+    return {width, height};
+}
+
+void ApplyPartColors(MonthParts &p, const MonthColors &colors, const QPalette &palette)
+{
+    const auto color = [&palette](ui::OleColor value) {
+        return ui::ResolveOleColor(value, palette);
+    };
+    const QColor window = color(kWindowColor);
+    const QColor buttonFace = color(kButtonFaceColor);
+    const QColor buttonText = color(kButtonTextColor);
+
+    SetColor(*p.PictBack, QPalette::Window, window);
+    SetColor(*p.PictBoard, QPalette::Window, buttonFace);
+    for (QWidget *clip : {p.Pictcmby, p.Pictcmbm})
+        SetColor(*clip, QPalette::Window, window);
+    for (QWidget *strip : {p.PicColY, p.PictColM})
+        SetColor(*strip, QPalette::Window, buttonFace);
+    for (QComboBox *list : {p.CmbUniYear, p.CmbUniMonth})
+        SetColor(*list, QPalette::Button, buttonFace);
+    for (QLabel *label : {p.LabAgrCal, p.LabAgrYear, p.LabAgrMonth, p.LabAnimal, p.LabToday})
+        SetColor(*label, QPalette::WindowText, buttonText);
+    for (QLabel *label : {p.LabJie, p.LabQi})
+        SetColor(*label, QPalette::WindowText, color(kWindowTextColor));
+    SetColor(*p.LabJQback, QPalette::Window, color(colors.sTermBackColor));
+    SetColor(*p.LabJQback, QPalette::WindowText, color(kWindowFrameColor));
+    SetColor(*p.PictWeekday, QPalette::Window, color(colors.WeekBackColor));
+
+    const QColor weekFore = color(colors.WeekForeColor);
+    SetColor(*p.LabWeekDay[0], QPalette::WindowText, color(colors.FestForeColor));
+    for (std::size_t i = 1; i <= 5; ++i)
+        SetColor(*p.LabWeekDay[i], QPalette::WindowText, weekFore);
+    SetColor(*p.LabWeekDay[6], QPalette::WindowText, color(colors.StForeColor));
+}
+
+} // namespace corvane::month

@@ -1,0 +1,83 @@
+#include "QxMonthSavedState.h"
+
+#include "platform/automation/PropertyBag.h"
+#include "platform/automation/VariantCoercion.h"
+#include "platform/ui/InvalidPropertyValue.h"
+
+namespace corvane::month
+{
+
+namespace
+{
+
+// The colours in key order, each with its key.
+struct ColorKey {
+    const char *key;
+    ui::OleColor MonthColors::*field;
+};
+constexpr ColorKey kColorKeys[] = {
+    {"AgrForeColor", &MonthColors::AgrForeColor},
+    {"FestForeColor", &MonthColors::FestForeColor},
+    {"DateBackColor", &MonthColors::DateBackColor},
+    {"WeekForeColor", &MonthColors::WeekForeColor},
+    {"StForeColor", &MonthColors::StForeColor},
+    {"WeekBackColor", &MonthColors::WeekBackColor},
+    {"sTermBackColor", &MonthColors::sTermBackColor},
+    {"SelectColor", &MonthColors::SelectColor},
+};
+
+// Colours travel as 32-bit integers holding the OLE colour's bits.
+Variant ColorVariant(ui::OleColor value)
+{
+    return std::int32_t(value);
+}
+
+ui::OleColor ReadColor(const PropertyBag &bag, const char *key, ui::OleColor absent)
+{
+    const auto value = ui::OleColor(ToI4(bag.Read(key, ColorVariant(absent))));
+    ui::CheckOleColor(value);
+    return value;
+}
+
+} // namespace
+
+QxMonthSavedState InitialSavedState()
+{
+    return {};
+}
+
+QxMonthSavedState AbsentSavedState()
+{
+    QxMonthSavedState state;
+    state.colors.DateBackColor = 0x80000009;
+    state.colors.WeekBackColor = 0x8000000E;
+    return state;
+}
+
+QxMonthSavedState ReadSavedState(const PropertyBag &bag)
+{
+    const QxMonthSavedState absent = AbsentSavedState();
+    QxMonthSavedState state;
+    state.Appearance = ToI2(bag.Read("Appearance", absent.Appearance));
+    if (state.Appearance != 0 && state.Appearance != 1)
+        ui::ThrowInvalidPropertyValue("Appearance");
+    state.colors.ForeColor = ReadColor(bag, "ForeColor", absent.colors.ForeColor);
+    state.Enabled = ToBool(bag.Read("Enabled", absent.Enabled));
+    state.CurrDate = ToDate(bag.Read("CurrDate", Variant::FromDate(absent.CurrDate)));
+    for (const ColorKey &c : kColorKeys)
+        state.colors.*c.field = ReadColor(bag, c.key, absent.colors.*c.field);
+    return state;
+}
+
+void WriteSavedState(const QxMonthSavedState &state, PropertyBag &bag)
+{
+    const QxMonthSavedState absent = AbsentSavedState();
+    bag.Write("Appearance", state.Appearance, absent.Appearance);
+    bag.Write("ForeColor", ColorVariant(state.colors.ForeColor), ColorVariant(absent.colors.ForeColor));
+    bag.Write("Enabled", state.Enabled, absent.Enabled);
+    bag.Write("CurrDate", Variant::FromDate(state.CurrDate), Variant::FromDate(absent.CurrDate));
+    for (const ColorKey &c : kColorKeys)
+        bag.Write(c.key, ColorVariant(state.colors.*c.field), ColorVariant(absent.colors.*c.field));
+}
+
+} // namespace corvane::month

@@ -1,0 +1,21 @@
+#include "DateUpDown.h"
+
+#include "SpinValue.h"
+
+namespace corvane
+{
+
+DateUpDown::DateUpDown()
+    : SpinControl(Info(), "DateUpDown", spin::SpinKind::Date, false)
+{
+}
+
+void DateUpDown::SetCurrDate(date::Date value)
+{
+    StoreValue(spin::AssignedValue(spin::SpinKind::Date, value));
+    PropertyChanged(spin::ValueName(Kind()));
+    ShowValue();
+    Raise(kChange);
+}
+
+} // namespace corvane

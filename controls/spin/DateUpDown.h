@@ -1,0 +1,26 @@
+#pragma once
+
+#include "SpinControl.h"
+
+namespace corvane
+{
+
+// The date spin editor (ProgID "Corvane.DateUpDown", interface _DateUpDown, events __DateUpDown):
+// a date as "YYYY年MM月DD日" whose year, month or day - the field at the caret - the spin buttons
+// step, wrapping around between 1 January 1901 and 31 December 2030. A step raises Click and no
+// Change.
+class DateUpDown final : public SpinControl
+{
+public:
+    static constexpr const char *kProgId = "Corvane.DateUpDown";
+
+    DateUpDown();
+    static const ClassInfo &Info();
+
+    date::Date CurrDate() const noexcept { return Value(); }
+    // Holds the year to 1901..2030 (spin::AssignedValue), stores and reports the value, shows it and
+    // raises Change, even for the value already held.
+    void SetCurrDate(date::Date value);
+};
+
+} // namespace corvane

@@ -1,0 +1,133 @@
+#include "SpinParts.h"
+
+#include "SpinButtons.h"
+#include "SpinTextBox.h"
+#include "platform/ui/Fonts.h"
+
+#include <QFrame>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace corvane::spin
+{
+
+namespace
+{
+
+constexpr ui::OleColor kButtonFaceColor = 0x8000000F;
+constexpr ui::OleColor kWindowFrameColor = 0x80000006;
+
+// A spin button reacts to presses of its arrow only: the wheel goes on to the host, and there is no
+// scrolling menu.
+class SpinBar final : public QScrollBar
+{
+public:
+    SpinBar(int button, QWidget *parent)
+        : QScrollBar(Qt::Vertical, parent)
+    {
+        setRange(kButtonMin, kButtonMax);
+        setSingleStep(1);
+        setPageStep(1);
+        setValue(RestValue(button));
+        setContextMenuPolicy(Qt::NoContextMenu);
+    }
+
+protected:
+    void wheelEvent(QWheelEvent *event) override { event->ignore(); }
+};
+
+struct Names {
+    const char *upperBox;
+    const char *lowerBox;
+    const char *bars;
+};
+
+constexpr Names kDateNames{"PictUp", "PictDown", "VScrollUpDown"};
+constexpr Names kTimeNames{"PicUD", "PicUD", "VScTimeUpDown"};
+
+QString Name(const char *name)
+{
+    return QString::fromUtf8(name);
+}
+
+void SetColor(QWidget &widget, QPalette::ColorRole role, const QColor &color)
+{
+    if (widget.palette().color(role) == color)
+        return;
+    QPalette palette = widget.palette();
+    palette.setColor(role, color);
+    widget.setPalette(palette);
+}
+
+} // namespace
+
+SpinParts BuildSpinParts(QWidget &surface, SpinKind kind)
+{
+    const Names &names = kind == SpinKind::Date ? kDateNames : kTimeNames;
+    SpinParts p{};
+    // Created first, so it lies behind everything else.
+    p.PictBack = new QWidget(&surface);
+    p.PictBack->setObjectName(Name("PictBack"));
+    p.PictBack->setAutoFillBackground(true);
+    p.PictBack->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    p.TxtDate = new SpinTextBox(&surface);
+    p.TxtDate->setObjectName(Name("TxtDate"));
+    p.TxtDate->setFont(ui::DesignFont());
+    p.TxtDate->setAlignment((kind == SpinKind::Date ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
+
+    // The containers lie in front of the text box, whose right edge they overlap by a pixel.
+    for (std::size_t i = 0; i < 2; ++i) {
+        QFrame *box = new QFrame(&surface);
+        box->setObjectName(Name(i == 0 ? names.upperBox : names.lowerBox));
+        box->setAutoFillBackground(true);
+        if (kind == SpinKind::Time)
+            box->setProperty("Index", int(i));
+        p.boxes[i] = box;
+        p.clips[i] = new QWidget(box);
+    }
+    for (const int button : {kDownButton, kUpButton}) {
+        auto *bar = new SpinBar(button, p.clips[button == kUpButton ? 0 : 1]);
+        bar->setObjectName(Name(names.bars));
+        bar->setProperty("Index", button);
+        // A press gives the focus to the text box, whose caret chooses the field.
+        bar->setFocusPolicy(Qt::ClickFocus);
+        bar->setFocusProxy(p.TxtDate);
+        p.bars[std::size_t(button)] = bar;
+    }
+    return p;
+}
+
+void ApplySpinLayout(SpinParts &parts, const SpinGeometry &geometry, const ui::TwipsScale &scale)
+{
+    parts.TxtDate->setGeometry(scale.ToPixels(geometry.text));
+    parts.TxtDate->SetThreeD(!geometry.flat);
+    const ui::TwipsRect boxes[2] = {geometry.upBox, geometry.downBox};
+    for (std::size_t i = 0; i < 2; ++i) {
+        QFrame *box = parts.boxes[i];
+        box->setGeometry(scale.ToPixels(boxes[i]));
+        box->setFrameStyle(geometry.flat ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+        box->setLineWidth(1);
+        parts.clips[i]->setGeometry(box->contentsRect());
+    }
+    parts.bars[kUpButton]->setGeometry(scale.ToPixels(geometry.upBar));
+    parts.bars[kDownButton]->setGeometry(scale.ToPixels(geometry.downBar));
+    parts.PictBack->setGeometry(QRect(QPoint(0, 0), scale.SizeToPixels(geometry.width, geometry.height)));
+}
+
+void ApplySpinColors(SpinParts &parts, ui::OleColor back, ui::OleColor fore, const QPalette &palette)
+{
+    const QColor backColor = ui::ResolveOleColor(back, palette);
+    const QColor foreColor = ui::ResolveOleColor(fore, palette);
+    SetColor(*parts.TxtDate, QPalette::Base, backColor);
+    SetColor(*parts.TxtDate, QPalette::Text, foreColor);
+    const QColor buttonFace = ui::ResolveOleColor(kButtonFaceColor, palette);
+    const QColor frame = ui::ResolveOleColor(kWindowFrameColor, palette);
+    SetColor(*parts.PictBack, QPalette::Window, buttonFace);
+    for (QFrame *box : parts.boxes) {
+        SetColor(*box, QPalette::Window, buttonFace);
+        SetColor(*box, QPalette::WindowText, frame);
+    }
+}
+
+} // namespace corvane::spin

@@ -1,0 +1,80 @@
+#include "ControlSurface.h"
+
+#include "ControlBase.h"
+#include "MouseClick.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace corvane::ui
+{
+
+ControlSurface::ControlSurface(ControlBase &owner)
+    : m_owner(&owner)
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+ControlSurface::~ControlSurface() = default;
+
+// Mouse input that a part left unhandled arrives here on its way up; it belongs to the part, so it
+// raises nothing and goes no further.
+bool ControlSurface::FromPart(const QMouseEvent &event) const
+{
+    return childAt(event.position().toPoint()) != nullptr;
+}
+
+void ControlSurface::mousePressEvent(QMouseEvent *event)
+{
+    m_doublePressed = false;
+    if (m_owner && !FromPart(*event))
+        m_owner->SurfaceMouse(m_owner->m_events.mouseDown, *event);
+}
+
+void ControlSurface::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click raises DblClick instead of MouseDown, and its release no
+    // Click.
+    m_doublePressed = true;
+    if (m_owner && !FromPart(*event))
+        m_owner->SurfaceClick(true);
+}
+
+void ControlSurface::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_owner || FromPart(*event))
+        return;
+    const bool clicked =
+        !m_doublePressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_doublePressed = false;
+    const QPointer<ControlSurface> alive(this);
+    m_owner->SurfaceMouse(m_owner->m_events.mouseUp, *event);
+    if (alive && m_owner && clicked)
+        m_owner->SurfaceClick(false);
+}
+
+void ControlSurface::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_owner && !FromPart(*event))
+        m_owner->SurfaceMouse(m_owner->m_events.mouseMove, *event);
+}
+
+// Keys reach the surface itself only when it holds the focus; keys that a part left unhandled pass
+// through on their way to the host and raise nothing here.
+void ControlSurface::keyPressEvent(QKeyEvent *event)
+{
+    event->ignore();
+    if (m_owner && QApplication::focusWidget() == this)
+        m_owner->RaiseKeyPress(*event);
+}
+
+void ControlSurface::keyReleaseEvent(QKeyEvent *event)
+{
+    event->ignore();
+    if (m_owner && QApplication::focusWidget() == this)
+        m_owner->RaiseKeyUp(*event);
+}
+
+} // namespace corvane::ui

@@ -1,0 +1,24 @@
+#include "Text.h"
+
+namespace corvane::ui
+{
+
+QString ToQString(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+std::string ToUtf8(const QString &text)
+{
+    return text.toStdString();
+}
+
+QString DisplayText(std::string_view utf8)
+{
+    QString text = ToQString(utf8);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace corvane::ui

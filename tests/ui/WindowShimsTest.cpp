@@ -1,0 +1,129 @@
+#include "platform/ui/UpdateLock.h"
+#include "platform/ui/WindowHandles.h"
+#include "platform/ui/WindowLong.h"
+#include "platform/ui/WorkArea.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace corvane::ui;
+
+TEST(WindowHandles, AWidgetKeepsItsHandleAndAGoneWidgetHasNone)
+{
+    auto first = std::make_unique<QWidget>();
+    QWidget second;
+    const Hwnd handle = HandleOf(first.get());
+    EXPECT_NE(handle, 0);
+    EXPECT_EQ(HandleOf(first.get()), handle);
+    EXPECT_NE(HandleOf(&second), handle);
+    EXPECT_EQ(WidgetOf(handle), first.get());
+    first.reset();
+    EXPECT_EQ(WidgetOf(handle), nullptr);
+    EXPECT_EQ(HandleOf(nullptr), 0);
+    EXPECT_EQ(GetWindowLongA(handle, GWL_STYLE), 0); // a gone window has no style and takes none
+    EXPECT_EQ(SetWindowLongA(handle, GWL_STYLE, 0x16000000), 0);
+}
+
+TEST(WindowHandles, ClientPointsMapToTheScreen)
+{
+    QWidget window;
+    auto *child = new QWidget(&window);
+    child->setGeometry(10, 20, 30, 30);
+    window.setGeometry(100, 50, 200, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    WinPoint point{3, 4};
+    ASSERT_TRUE(ClientToScreen(HandleOf(child), &point));
+    EXPECT_EQ(point, (WinPoint{child->mapToGlobal(QPoint(3, 4)).x(), child->mapToGlobal(QPoint(3, 4)).y()}));
+    EXPECT_FALSE(ClientToScreen(0, &point));
+}
+
+TEST(WindowLong, TheDropDownStylesMakeAFramelessToolWindowAndSwitchWithoutRecreatingIt)
+{
+    constexpr std::int32_t kTransient = std::int32_t(0x16000000u); // visible, clip siblings and children
+    constexpr std::int32_t kPopup = std::int32_t(0x94000000u); // pop-up, visible, clip siblings
+    QWidget form;
+    const Hwnd handle = HandleOf(&form);
+    EXPECT_EQ(std::uint32_t(GetWindowLongA(handle, GWL_STYLE)), WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS);
+
+    EXPECT_EQ(std::uint32_t(SetWindowLongA(handle, GWL_STYLE, kTransient)), WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.windowFlags(), Qt::Tool | Qt::FramelessWindowHint);
+    const WId native = form.winId();
+    EXPECT_EQ(SetWindowLongA(handle, GWL_STYLE, kPopup), kTransient);
+    EXPECT_EQ(form.winId(), native);
+    EXPECT_EQ(GetWindowLongA(handle, GWL_STYLE), kPopup);
+    form.hide();
+    EXPECT_EQ(std::uint32_t(GetWindowLongA(handle, GWL_STYLE)), 0x94000000u & ~WS_VISIBLE);
+    EXPECT_EQ(GetWindowLongA(handle, -20), 0); // other indexes are not kept
+
+    SetWindowLongA(handle, GWL_STYLE, std::int32_t(WS_CAPTION | WS_SYSMENU | WS_VISIBLE));
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::FramelessWindowHint);
+
+    QWidget child(&form);
+    EXPECT_TRUE(std::uint32_t(GetWindowLongA(HandleOf(&child), GWL_STYLE)) & WS_CHILD);
+}
+
+namespace
+{
+
+class PaintCounter : public QWidget
+{
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent *) override { ++paints; }
+};
+
+} // namespace
+
+TEST(UpdateLock, OneWindowAtATimeAndReleasingItRepaintsIt)
+{
+    PaintCounter locked;
+    QWidget other;
+    auto *inner = new QWidget(&locked);
+    locked.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&locked));
+
+    ASSERT_TRUE(LockWindowUpdate(&locked));
+    EXPECT_TRUE(LockWindowUpdate(&locked));
+    EXPECT_FALSE(LockWindowUpdate(&other));
+    EXPECT_EQ(LockedWindow(), &locked);
+    EXPECT_TRUE(IsRedrawSuspended(inner));
+    EXPECT_FALSE(IsRedrawSuspended(&other));
+
+    locked.paints = 0;
+    EXPECT_TRUE(LockWindowUpdate(nullptr));
+    EXPECT_FALSE(IsRedrawSuspended(inner));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return locked.paints > 0;
+    }));
+    EXPECT_TRUE(LockWindowUpdate(&other));
+    LockWindowUpdate(nullptr);
+}
+
+TEST(WorkArea, TheCallAnswersWithTheScreensWorkAreaOrTheOverride)
+{
+    WinRect rect;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &rect, 0));
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(rect, (WinRect{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()}));
+    EXPECT_FALSE(SystemParametersInfoA(47, 0, &rect, 0));
+    {
+        const ScopedWorkArea small(WinRect{0, 0, 640, 400});
+        ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &rect, 0));
+        EXPECT_EQ(rect, (WinRect{0, 0, 640, 400}));
+        const ScopedWorkArea failing(std::nullopt);
+        EXPECT_FALSE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &rect, 0));
+    }
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &rect, 0));
+    EXPECT_EQ(rect.right, area.left() + area.width());
+}
