@@ -1,7 +1,7 @@
 // CQxCal as a host reaches it: libcorvane.so loaded through the registry, members called by dispatch
 // id with variant arguments.
-#include "automation/ScopedEnv.h"
-#include "automation/TempDir.h"
+#include "ScopedEnv.h"
+#include "TempDir.h"
 
 #include "corvane/corvane.hpp"
 

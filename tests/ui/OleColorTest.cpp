@@ -1,6 +1,8 @@
 #include "platform/ui/OleColor.h"
 #include "platform/automation/AutomationError.h"
 
+#include "ErrorOf.h"
+
 #include <gtest/gtest.h>
 
 using namespace corvane;
@@ -9,14 +11,11 @@ using namespace corvane::ui;
 namespace
 {
 
-int ErrorOf(OleColor value)
+int ResolveError(OleColor value)
 {
-    try {
+    return ErrorOf([&] {
         ResolveOleColor(value, QPalette());
-    } catch (const AutomationError &e) {
-        return e.number();
-    }
-    return 0;
+    });
 }
 
 } // namespace
@@ -58,11 +57,11 @@ TEST(OleColor, SystemColoursComeFromThePalette)
 
 TEST(OleColor, OtherHighBytesAndUnknownSystemIndexesAreRefused)
 {
-    EXPECT_EQ(ErrorOf(0x8000001E), 0); // menu bar, the last index
-    EXPECT_EQ(ErrorOf(0x8000001F), 380);
-    EXPECT_EQ(ErrorOf(0x80000100), 380);
-    EXPECT_EQ(ErrorOf(0x01000000), 380);
-    EXPECT_EQ(ErrorOf(0xFFFFFFFF), 380);
+    EXPECT_EQ(ResolveError(0x8000001E), 0); // menu bar, the last index
+    EXPECT_EQ(ResolveError(0x8000001F), 380);
+    EXPECT_EQ(ResolveError(0x80000100), 380);
+    EXPECT_EQ(ResolveError(0x01000000), 380);
+    EXPECT_EQ(ResolveError(0xFFFFFFFF), 380);
     EXPECT_FALSE(IsValidOleColor(0x7F000000));
     EXPECT_TRUE(IsValidOleColor(0x00FFFFFF));
 }

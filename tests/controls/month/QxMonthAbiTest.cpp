@@ -1,7 +1,7 @@
 // QxMonth as a foreign host meets it: libcorvane.so found through the registry and loaded at run
 // time, members reached by dispatch id with variants, events received through the C ABI.
-#include "automation/ScopedEnv.h"
-#include "automation/TempDir.h"
+#include "ScopedEnv.h"
+#include "TempDir.h"
 #include "corvane/corvane.hpp"
 
 #include <QApplication>

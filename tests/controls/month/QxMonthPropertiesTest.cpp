@@ -1,3 +1,4 @@
+#include "ErrorOf.h"
 #include "QxMonthFixture.h"
 
 #include "controls/month/MonthColors.h"
@@ -29,16 +30,6 @@ Variant Call(QxMonth &month, DispId id, InvokeKind kind, std::vector<Variant> ar
     Variant result;
     month.Invoke(id, kind, args, result);
     return result;
-}
-
-int ErrorOf(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const AutomationError &e) {
-        return e.number();
-    }
-    return 0;
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/PropertyBag.h"
 
+#include "ErrorOf.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -21,14 +23,11 @@ std::vector<std::string> Keys(const PropertyBag &bag)
     return keys;
 }
 
-int ErrorOf(const PropertyBag &bag)
+int ReadError(const PropertyBag &bag)
 {
-    try {
+    return ErrorOf([&] {
         ReadSavedState(bag);
-    } catch (const AutomationError &e) {
-        return e.number();
-    }
-    return 0;
+    });
 }
 
 } // namespace
@@ -97,9 +96,9 @@ TEST(QxMonthSavedState, ValuesOfTheWrongTypeOrRangeAreRefused)
     for (const auto &[key, value] : cases) {
         PropertyBag bag;
         bag.Write(key, Variant(value));
-        EXPECT_EQ(ErrorOf(bag), 380) << key;
+        EXPECT_EQ(ReadError(bag), 380) << key;
     }
     PropertyBag bag;
     bag.Write("Enabled", Variant("perhaps"));
-    EXPECT_EQ(ErrorOf(bag), 13);
+    EXPECT_EQ(ReadError(bag), 13);
 }
