@@ -4,6 +4,7 @@
 
 #include "api/CalendarMembers.h"
 #include "controls/about/AboutBox.h"
+#include "platform/ui/SurfaceEventParams.h"
 
 #include <array>
 
@@ -143,22 +144,18 @@ std::vector<MemberInfo> MakeMembers()
     return members;
 }
 
-constexpr ParamInfo kKeyParams[] = {{"KeyCode", types::I2, kByRef}, {"Shift", types::I2, kByRef}};
-constexpr ParamInfo kKeyAsciiParams[] = {{"KeyAscii", types::I2, kByRef}};
-constexpr ParamInfo kMouseParams[] = {{"Button", types::I2, kByRef},
-                                      {"Shift", types::I2, kByRef},
-                                      {"x", types::R4, kByRef},
-                                      {"y", types::R4, kByRef}};
-
 constexpr EventInfo kEvents[] = {
     {"Click", QxMonth::kClick, {}, "Occurs when the user presses and then releases a mouse button over an object."},
     {"DblClick", QxMonth::kDblClick, {}},
-    {"KeyDown", QxMonth::kKeyDown, kKeyParams, "Occurs when the user presses a key while an object has the focus."},
-    {"KeyPress", QxMonth::kKeyPress, kKeyAsciiParams},
-    {"KeyUp", QxMonth::kKeyUp, kKeyParams},
-    {"MouseDown", QxMonth::kMouseDown, kMouseParams},
-    {"MouseMove", QxMonth::kMouseMove, kMouseParams},
-    {"MouseUp", QxMonth::kMouseUp, kMouseParams},
+    {"KeyDown",
+     QxMonth::kKeyDown,
+     ui::kKeyEventParams,
+     "Occurs when the user presses a key while an object has the focus."},
+    {"KeyPress", QxMonth::kKeyPress, ui::kKeyAsciiEventParams},
+    {"KeyUp", QxMonth::kKeyUp, ui::kKeyEventParams},
+    {"MouseDown", QxMonth::kMouseDown, ui::kMouseEventParams},
+    {"MouseMove", QxMonth::kMouseMove, ui::kMouseEventParams},
+    {"MouseUp", QxMonth::kMouseUp, ui::kMouseEventParams},
     {"Change", QxMonth::kChange, {}, "Occurs when the contents of a control have changed."},
 };
 

@@ -3,6 +3,7 @@
 #include "platform/automation/PropertyBag.h"
 #include "platform/automation/VariantCoercion.h"
 #include "platform/ui/InvalidPropertyValue.h"
+#include "platform/ui/OleColorBag.h"
 
 namespace corvane::month
 {
@@ -26,19 +27,6 @@ constexpr ColorKey kColorKeys[] = {
     {"SelectColor", &MonthColors::SelectColor},
 };
 
-// Colours travel as 32-bit integers holding the OLE colour's bits.
-Variant ColorVariant(ui::OleColor value)
-{
-    return std::int32_t(value);
-}
-
-ui::OleColor ReadColor(const PropertyBag &bag, const char *key, ui::OleColor absent)
-{
-    const auto value = ui::OleColor(ToI4(bag.Read(key, ColorVariant(absent))));
-    ui::CheckOleColor(value);
-    return value;
-}
-
 } // namespace
 
 QxMonthSavedState InitialSavedState()
@@ -61,11 +49,11 @@ QxMonthSavedState ReadSavedState(const PropertyBag &bag)
     state.Appearance = ToI2(bag.Read("Appearance", absent.Appearance));
     if (state.Appearance != 0 && state.Appearance != 1)
         ui::ThrowInvalidPropertyValue("Appearance");
-    state.colors.ForeColor = ReadColor(bag, "ForeColor", absent.colors.ForeColor);
+    state.colors.ForeColor = ui::ReadOleColor(bag, "ForeColor", absent.colors.ForeColor);
     state.Enabled = ToBool(bag.Read("Enabled", absent.Enabled));
     state.CurrDate = ToDate(bag.Read("CurrDate", Variant::FromDate(absent.CurrDate)));
     for (const ColorKey &c : kColorKeys)
-        state.colors.*c.field = ReadColor(bag, c.key, absent.colors.*c.field);
+        state.colors.*c.field = ui::ReadOleColor(bag, c.key, absent.colors.*c.field);
     return state;
 }
 
@@ -73,11 +61,11 @@ void WriteSavedState(const QxMonthSavedState &state, PropertyBag &bag)
 {
     const QxMonthSavedState absent = AbsentSavedState();
     bag.Write("Appearance", state.Appearance, absent.Appearance);
-    bag.Write("ForeColor", ColorVariant(state.colors.ForeColor), ColorVariant(absent.colors.ForeColor));
+    ui::WriteOleColor(bag, "ForeColor", state.colors.ForeColor, absent.colors.ForeColor);
     bag.Write("Enabled", state.Enabled, absent.Enabled);
     bag.Write("CurrDate", Variant::FromDate(state.CurrDate), Variant::FromDate(absent.CurrDate));
     for (const ColorKey &c : kColorKeys)
-        bag.Write(c.key, ColorVariant(state.colors.*c.field), ColorVariant(absent.colors.*c.field));
+        ui::WriteOleColor(bag, c.key, state.colors.*c.field, absent.colors.*c.field);
 }
 
 } // namespace corvane::month

@@ -7,6 +7,7 @@
 
 #include "api/CalendarMembers.h"
 #include "controls/about/AboutBox.h"
+#include "platform/ui/SurfaceEventParams.h"
 
 #include <vector>
 
@@ -101,22 +102,15 @@ std::vector<MemberInfo> MakeMembers(const char *valueName, DispId firstMethodId)
     return members;
 }
 
-constexpr ParamInfo kKeyParams[] = {{"KeyCode", types::I2, kByRef}, {"Shift", types::I2, kByRef}};
-constexpr ParamInfo kKeyAsciiParams[] = {{"KeyAscii", types::I2, kByRef}};
-constexpr ParamInfo kMouseParams[] = {{"Button", types::I2, kByRef},
-                                      {"Shift", types::I2, kByRef},
-                                      {"x", types::R4, kByRef},
-                                      {"y", types::R4, kByRef}};
-
 constexpr EventInfo kEvents[] = {
     {"Click", SpinControl::kClick, {}},
     {"DblClick", SpinControl::kDblClick, {}},
-    {"KeyDown", SpinControl::kKeyDown, kKeyParams},
-    {"KeyPress", SpinControl::kKeyPress, kKeyAsciiParams},
-    {"KeyUp", SpinControl::kKeyUp, kKeyParams},
-    {"MouseDown", SpinControl::kMouseDown, kMouseParams},
-    {"MouseMove", SpinControl::kMouseMove, kMouseParams},
-    {"MouseUp", SpinControl::kMouseUp, kMouseParams},
+    {"KeyDown", SpinControl::kKeyDown, ui::kKeyEventParams},
+    {"KeyPress", SpinControl::kKeyPress, ui::kKeyAsciiEventParams},
+    {"KeyUp", SpinControl::kKeyUp, ui::kKeyEventParams},
+    {"MouseDown", SpinControl::kMouseDown, ui::kMouseEventParams},
+    {"MouseMove", SpinControl::kMouseMove, ui::kMouseEventParams},
+    {"MouseUp", SpinControl::kMouseUp, ui::kMouseEventParams},
     {"Change", SpinControl::kChange, {}},
 };
 

@@ -1,7 +1,6 @@
 // CQxCal as a host reaches it: libcorvane.so loaded through the registry, members called by dispatch
 // id with variant arguments.
-#include "ScopedEnv.h"
-#include "TempDir.h"
+#include "ScopedRegistry.h"
 
 #include "corvane/corvane.hpp"
 
@@ -21,15 +20,8 @@ constexpr double k20020719 = 37456.0;
 class CQxCalAbi : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(corv_register_library(CORVANE_LIBRARY, nullptr), 0) << corv_last_error_message();
-        cal = Object::Create("Corvane.CQxCal");
-    }
-
-    TempDir dir;
-    ScopedEnv registry{"CORVANE_REGISTRY", (dir.Path() / "registry").c_str()};
-    Object cal;
+    ScopedRegistry registry{CORVANE_LIBRARY};
+    Object cal = Object::Create("Corvane.CQxCal");
 };
 
 std::vector<int> Fields(const Variant &record)

@@ -1,7 +1,6 @@
 // QxMonth as a foreign host meets it: libcorvane.so found through the registry and loaded at run
 // time, members reached by dispatch id with variants, events received through the C ABI.
-#include "ScopedEnv.h"
-#include "TempDir.h"
+#include "ScopedRegistry.h"
 #include "corvane/corvane.hpp"
 
 #include <QApplication>
@@ -22,17 +21,8 @@ constexpr double kJuly19 = 37456.0; // 2002-07-19
 class QxMonthAbi : public testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_dir = std::make_unique<TempDir>();
-        s_registry = std::make_unique<ScopedEnv>("CORVANE_REGISTRY", (*s_dir / "registry").c_str());
-        ASSERT_EQ(corv_register_library(CORVANE_LIBRARY, nullptr), 0) << corv_last_error_message();
-    }
-    static void TearDownTestSuite()
-    {
-        s_registry.reset();
-        s_dir.reset();
-    }
+    static void SetUpTestSuite() { s_registry = std::make_unique<ScopedRegistry>(CORVANE_LIBRARY); }
+    static void TearDownTestSuite() { s_registry.reset(); }
 
     // The surface of the one control alive: the library's widgets are Qt widgets of this process.
     static QWidget *Surface()
@@ -54,8 +44,7 @@ protected:
             corv::AssignRef(args[0], corv::Variant(std::int16_t(0))); // the host swallows A
     });
 
-    static inline std::unique_ptr<TempDir> s_dir;
-    static inline std::unique_ptr<ScopedEnv> s_registry;
+    static inline std::unique_ptr<ScopedRegistry> s_registry;
 };
 
 } // namespace

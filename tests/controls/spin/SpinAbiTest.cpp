@@ -1,7 +1,6 @@
 // The spin editors as a foreign host meets them: libcorvane.so found through the registry and loaded
 // at run time, members reached by dispatch id with variants, events received through the C ABI.
-#include "ScopedEnv.h"
-#include "TempDir.h"
+#include "ScopedRegistry.h"
 #include "corvane/corvane.hpp"
 
 #include <QApplication>
@@ -22,17 +21,8 @@ constexpr double kJuly19 = 37456.0; // 2002-07-19
 class SpinAbi : public testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_dir = std::make_unique<TempDir>();
-        s_registry = std::make_unique<ScopedEnv>("CORVANE_REGISTRY", (*s_dir / "registry").c_str());
-        ASSERT_EQ(corv_register_library(CORVANE_LIBRARY, nullptr), 0) << corv_last_error_message();
-    }
-    static void TearDownTestSuite()
-    {
-        s_registry.reset();
-        s_dir.reset();
-    }
+    static void SetUpTestSuite() { s_registry = std::make_unique<ScopedRegistry>(CORVANE_LIBRARY); }
+    static void TearDownTestSuite() { s_registry.reset(); }
 
     // The text box of the one editor of this name alive: the library's widgets are Qt widgets of this
     // process.
@@ -53,8 +43,7 @@ protected:
     }
 
     std::vector<std::string> events;
-    static inline std::unique_ptr<TempDir> s_dir;
-    static inline std::unique_ptr<ScopedEnv> s_registry;
+    static inline std::unique_ptr<ScopedRegistry> s_registry;
 };
 
 } // namespace
