@@ -5,6 +5,7 @@
 #include "MonthRange.h"
 #include "platform/date/DateFormat.h"
 #include "platform/ui/Fonts.h"
+#include "platform/ui/PaletteColor.h"
 #include "platform/ui/Text.h"
 
 #include <QComboBox>
@@ -62,15 +63,6 @@ QComboBox *List(QWidget *parent, const char *name, const TwipsRect &rect, const 
     list->setStyleSheet(QString::fromLatin1(kListStyle));
     list->setMaxVisibleItems(kVisibleListRows);
     return list;
-}
-
-void SetColor(QWidget &widget, QPalette::ColorRole role, const QColor &color)
-{
-    if (widget.palette().color(role) == color)
-        return;
-    QPalette palette = widget.palette();
-    palette.setColor(role, color);
-    widget.setPalette(palette);
 }
 
 } // namespace
@@ -161,27 +153,27 @@ void ApplyPartColors(MonthParts &p, const MonthColors &colors, const QPalette &p
     const QColor buttonFace = color(kButtonFaceColor);
     const QColor buttonText = color(kButtonTextColor);
 
-    SetColor(*p.PictBack, QPalette::Window, window);
-    SetColor(*p.PictBoard, QPalette::Window, buttonFace);
+    ui::SetPaletteColor(*p.PictBack, QPalette::Window, window);
+    ui::SetPaletteColor(*p.PictBoard, QPalette::Window, buttonFace);
     for (QWidget *clip : {p.Pictcmby, p.Pictcmbm})
-        SetColor(*clip, QPalette::Window, window);
+        ui::SetPaletteColor(*clip, QPalette::Window, window);
     for (QWidget *strip : {p.PicColY, p.PictColM})
-        SetColor(*strip, QPalette::Window, buttonFace);
+        ui::SetPaletteColor(*strip, QPalette::Window, buttonFace);
     for (QComboBox *list : {p.CmbUniYear, p.CmbUniMonth})
-        SetColor(*list, QPalette::Button, buttonFace);
+        ui::SetPaletteColor(*list, QPalette::Button, buttonFace);
     for (QLabel *label : {p.LabAgrCal, p.LabAgrYear, p.LabAgrMonth, p.LabAnimal, p.LabToday})
-        SetColor(*label, QPalette::WindowText, buttonText);
+        ui::SetPaletteColor(*label, QPalette::WindowText, buttonText);
     for (QLabel *label : {p.LabJie, p.LabQi})
-        SetColor(*label, QPalette::WindowText, color(kWindowTextColor));
-    SetColor(*p.LabJQback, QPalette::Window, color(colors.sTermBackColor));
-    SetColor(*p.LabJQback, QPalette::WindowText, color(kWindowFrameColor));
-    SetColor(*p.PictWeekday, QPalette::Window, color(colors.WeekBackColor));
+        ui::SetPaletteColor(*label, QPalette::WindowText, color(kWindowTextColor));
+    ui::SetPaletteColor(*p.LabJQback, QPalette::Window, color(colors.sTermBackColor));
+    ui::SetPaletteColor(*p.LabJQback, QPalette::WindowText, color(kWindowFrameColor));
+    ui::SetPaletteColor(*p.PictWeekday, QPalette::Window, color(colors.WeekBackColor));
 
     const QColor weekFore = color(colors.WeekForeColor);
-    SetColor(*p.LabWeekDay[0], QPalette::WindowText, color(colors.FestForeColor));
+    ui::SetPaletteColor(*p.LabWeekDay[0], QPalette::WindowText, color(colors.FestForeColor));
     for (std::size_t i = 1; i <= 5; ++i)
-        SetColor(*p.LabWeekDay[i], QPalette::WindowText, weekFore);
-    SetColor(*p.LabWeekDay[6], QPalette::WindowText, color(colors.StForeColor));
+        ui::SetPaletteColor(*p.LabWeekDay[i], QPalette::WindowText, weekFore);
+    ui::SetPaletteColor(*p.LabWeekDay[6], QPalette::WindowText, color(colors.StForeColor));
 }
 
 } // namespace corvane::month

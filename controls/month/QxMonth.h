@@ -8,6 +8,7 @@
 #include "engine/EngineLifetime.h"
 #include "platform/date/DateValue.h"
 #include "platform/ui/ControlBase.h"
+#include "platform/ui/ControlEvents.h"
 
 #include <QRegion>
 
@@ -32,18 +33,8 @@ class QxMonth final : public ui::ControlBase, private month::MonthGridInput
 public:
     static constexpr const char *kProgId = "Corvane.QxMonth";
 
-    // The events of __QxMonth; all arguments are by reference.
-    enum Event : DispId {
-        kClick = 1,
-        kDblClick = 2,
-        kKeyDown = 3, // (KeyCode, Shift)
-        kKeyPress = 4, // (KeyAscii)
-        kKeyUp = 5, // (KeyCode, Shift)
-        kMouseDown = 6, // (Button, Shift, x, y)
-        kMouseMove = 7,
-        kMouseUp = 8,
-        kChange = 9,
-    };
+    // Its events are the standard ones of the visual controls (Click .. Change, ids 1..9).
+    using enum ui::StandardEvent;
 
     QxMonth();
     ~QxMonth() override;

@@ -5,6 +5,7 @@
 #include "engine/EngineLifetime.h"
 #include "platform/date/DateValue.h"
 #include "platform/ui/ControlBase.h"
+#include "platform/ui/ControlEvents.h"
 #include "platform/ui/OleColor.h"
 
 #include <cstdint>
@@ -25,18 +26,8 @@ namespace corvane
 class SpinControl : public ui::ControlBase
 {
 public:
-    // The events of __DateUpDown and __TimeUpDown; all arguments are by reference.
-    enum Event : DispId {
-        kClick = 1,
-        kDblClick = 2,
-        kKeyDown = 3, // (KeyCode, Shift)
-        kKeyPress = 4, // (KeyAscii)
-        kKeyUp = 5, // (KeyCode, Shift)
-        kMouseDown = 6, // (Button, Shift, x, y)
-        kMouseMove = 7,
-        kMouseUp = 8,
-        kChange = 9,
-    };
+    // Its events are the standard ones of the visual controls (Click .. Change, ids 1..9).
+    using enum ui::StandardEvent;
 
     ~SpinControl() override;
 

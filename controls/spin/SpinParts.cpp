@@ -3,6 +3,7 @@
 #include "SpinButtons.h"
 #include "SpinTextBox.h"
 #include "platform/ui/Fonts.h"
+#include "platform/ui/PaletteColor.h"
 
 #include <QFrame>
 #include <QScrollBar>
@@ -48,15 +49,6 @@ constexpr Names kTimeNames{"PicUD", "PicUD", "VScTimeUpDown"};
 QString Name(const char *name)
 {
     return QString::fromUtf8(name);
-}
-
-void SetColor(QWidget &widget, QPalette::ColorRole role, const QColor &color)
-{
-    if (widget.palette().color(role) == color)
-        return;
-    QPalette palette = widget.palette();
-    palette.setColor(role, color);
-    widget.setPalette(palette);
 }
 
 } // namespace
@@ -119,14 +111,14 @@ void ApplySpinColors(SpinParts &parts, ui::OleColor back, ui::OleColor fore, con
 {
     const QColor backColor = ui::ResolveOleColor(back, palette);
     const QColor foreColor = ui::ResolveOleColor(fore, palette);
-    SetColor(*parts.TxtDate, QPalette::Base, backColor);
-    SetColor(*parts.TxtDate, QPalette::Text, foreColor);
+    ui::SetPaletteColor(*parts.TxtDate, QPalette::Base, backColor);
+    ui::SetPaletteColor(*parts.TxtDate, QPalette::Text, foreColor);
     const QColor buttonFace = ui::ResolveOleColor(kButtonFaceColor, palette);
     const QColor frame = ui::ResolveOleColor(kWindowFrameColor, palette);
-    SetColor(*parts.PictBack, QPalette::Window, buttonFace);
+    ui::SetPaletteColor(*parts.PictBack, QPalette::Window, buttonFace);
     for (QFrame *box : parts.boxes) {
-        SetColor(*box, QPalette::Window, buttonFace);
-        SetColor(*box, QPalette::WindowText, frame);
+        ui::SetPaletteColor(*box, QPalette::Window, buttonFace);
+        ui::SetPaletteColor(*box, QPalette::WindowText, frame);
     }
 }
 
