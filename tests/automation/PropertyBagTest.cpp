@@ -1,4 +1,5 @@
 #include "platform/automation/PropertyBag.h"
+#include "BagKeys.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/VariantLiteral.h"
 #include "toy/ToyClasses.h"
@@ -9,14 +10,6 @@ using namespace corvane;
 
 namespace
 {
-
-std::vector<std::string> Keys(const PropertyBag &bag)
-{
-    std::vector<std::string> keys;
-    for (const auto &entry : bag.Entries())
-        keys.push_back(entry.key);
-    return keys;
-}
 
 TEST(PropertyBag, AnAbsentKeyReadsAsItsDefault)
 {
@@ -48,7 +41,7 @@ TEST(PropertyBag, DefaultsCompareByValueAcrossNumericTypes)
     EXPECT_EQ(bag.Read("AgrDateFormat"), Variant(0));
     bag.Write("Enabled", true, true);
     bag.Write("CurrDate", Variant::FromDate(367), Variant::FromDate(367));
-    EXPECT_EQ(Keys(bag), (std::vector<std::string>{"AgrDateFormat"}));
+    EXPECT_EQ(BagKeys(bag), (std::vector<std::string>{"AgrDateFormat"}));
 }
 
 TEST(PropertyBag, KeysKeepTheOrderOfTheirFirstWrite)
@@ -59,7 +52,7 @@ TEST(PropertyBag, KeysKeepTheOrderOfTheirFirstWrite)
     bag.Write("BorderStyle", 2); // rewriting keeps the place
     bag.Write("Appearance", 0, 0); // removal closes the gap
     bag.Write("Appearance", 1); // and a new write goes last
-    EXPECT_EQ(Keys(bag), (std::vector<std::string>{"BorderStyle", "BackColor", "Font", "Appearance"}));
+    EXPECT_EQ(BagKeys(bag), (std::vector<std::string>{"BorderStyle", "BackColor", "Font", "Appearance"}));
     EXPECT_EQ(bag.Read("BorderStyle"), Variant(2));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/support/ShowForInput.h"
+
 #include "controls/month/MonthGeometry.h"
 #include "controls/month/MonthGridWidget.h"
 #include "controls/month/QxMonth.h"
@@ -39,16 +41,7 @@ protected:
             if (onEvent)
                 onEvent(id, args);
         }));
-        surface()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(surface()));
-        // Offscreen, a shown window is the active one at once; on a display without a window
-        // manager (the screenshot under Xvfb) none ever is, and nothing here needs it there.
-        surface()->activateWindow();
-        (void)QTest::qWaitFor(
-            [this] {
-                return surface()->isActiveWindow();
-            },
-            500);
+        ShowForInput(surface());
         grid()->setFocus();
     }
 

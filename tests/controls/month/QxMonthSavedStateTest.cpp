@@ -2,6 +2,7 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/PropertyBag.h"
 
+#include "BagKeys.h"
 #include "ErrorOf.h"
 
 #include <gtest/gtest.h>
@@ -14,14 +15,6 @@ using namespace corvane::month;
 
 namespace
 {
-
-std::vector<std::string> Keys(const PropertyBag &bag)
-{
-    std::vector<std::string> keys;
-    for (const PropertyBag::Entry &e : bag.Entries())
-        keys.push_back(e.key);
-    return keys;
-}
 
 int ReadError(const PropertyBag &bag)
 {
@@ -36,7 +29,7 @@ TEST(QxMonthSavedState, ANewControlSavesOnlyTheTwoColoursThatDifferFromTheirAbse
 {
     PropertyBag bag;
     WriteSavedState(InitialSavedState(), bag);
-    EXPECT_EQ(Keys(bag), (std::vector<std::string>{"DateBackColor", "WeekBackColor"}));
+    EXPECT_EQ(BagKeys(bag), (std::vector<std::string>{"DateBackColor", "WeekBackColor"}));
     EXPECT_EQ(bag.Read("DateBackColor"), Variant(std::int32_t(0x8000000E)));
     EXPECT_EQ(bag.Read("WeekBackColor"), Variant(std::int32_t(0x80000005)));
     EXPECT_EQ(ReadSavedState(bag), InitialSavedState());
@@ -68,7 +61,7 @@ TEST(QxMonthSavedState, EveryKeyRoundTripsInItsOrder)
     state.colors = {0x010101, 0x020202, 0x030303, 0x040404, 0x050505, 0x060606, 0x070707, 0x80000001, 0x090909};
     PropertyBag bag;
     WriteSavedState(state, bag);
-    EXPECT_EQ(Keys(bag),
+    EXPECT_EQ(BagKeys(bag),
               (std::vector<std::string>{"Appearance",
                                         "ForeColor",
                                         "Enabled",

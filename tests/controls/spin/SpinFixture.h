@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/support/ShowForInput.h"
+
 #include "controls/spin/DateUpDown.h"
 #include "controls/spin/SpinButtons.h"
 #include "controls/spin/TimeUpDown.h"
@@ -49,14 +51,7 @@ protected:
             }
             events.push_back(args.empty() ? text : text + ")");
         }));
-        surface()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(surface()));
-        surface()->activateWindow();
-        (void)QTest::qWaitFor(
-            [this] {
-                return surface()->isActiveWindow();
-            },
-            500);
+        ShowForInput(surface());
         text()->setFocus();
     }
 

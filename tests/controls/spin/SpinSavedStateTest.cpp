@@ -3,6 +3,8 @@
 #include "platform/automation/PropertyBag.h"
 #include "platform/automation/VariantLiteral.h"
 
+#include "BagKeys.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,14 +15,6 @@ using namespace corvane::spin;
 
 namespace
 {
-
-std::vector<std::string> Keys(const PropertyBag &bag)
-{
-    std::vector<std::string> keys;
-    for (const PropertyBag::Entry &e : bag.Entries())
-        keys.push_back(e.key);
-    return keys;
-}
 
 int ErrorOf(SpinKind kind, const PropertyBag &bag)
 {
@@ -41,7 +35,7 @@ TEST(SpinSavedState, DefaultsAreLeftOutButTheValueIsAlwaysWritten)
         state.value = 0.0; // equal to the old default, yet it must not read back as "absent"
         PropertyBag bag;
         WriteSpinState(kind, state, bag);
-        EXPECT_EQ(Keys(bag), (std::vector<std::string>{ValueName(kind)}));
+        EXPECT_EQ(BagKeys(bag), (std::vector<std::string>{ValueName(kind)}));
         EXPECT_EQ(ReadSpinState(kind, bag), state);
     }
 }
@@ -56,7 +50,7 @@ TEST(SpinSavedState, EveryKeyRoundTripsInItsOrderWithItsType)
     state.value = 37456.75;
     PropertyBag bag;
     WriteSpinState(SpinKind::Time, state, bag);
-    EXPECT_EQ(Keys(bag), (std::vector<std::string>{"Appearance", "BackColor", "ForeColor", "Enabled", "CurrTime"}));
+    EXPECT_EQ(BagKeys(bag), (std::vector<std::string>{"Appearance", "BackColor", "ForeColor", "Enabled", "CurrTime"}));
     EXPECT_EQ(bag.Read("Appearance").Type(), VarType::I2);
     EXPECT_EQ(bag.Read("BackColor").Type(), VarType::I4);
     EXPECT_EQ(bag.Read("Enabled").Type(), VarType::Bool);
