@@ -14,7 +14,12 @@ namespace
 
 std::string Quoted(std::string_view text)
 {
-    return "'" + std::string(text) + "'";
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += '\'';
+    quoted += text;
+    quoted += '\'';
+    return quoted;
 }
 
 bool AllDigits(std::string_view text)
