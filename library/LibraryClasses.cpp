@@ -3,6 +3,7 @@
 #include "platform/automation/EntryPoint.h"
 #if CORVANE_WITH_QT
 #include "controls/month/QxMonth.h"
+#include "controls/picker/QxMonthVw.h"
 #include "controls/spin/DateUpDown.h"
 #include "controls/spin/TimeUpDown.h"
 #endif
@@ -26,6 +27,7 @@ void RegisterLibraryClasses(ClassRegistry &registry)
     registry.Register({CQxCalObject::kProgId, Create<CQxCalObject>, CQxCalObject::Info});
 #if CORVANE_WITH_QT
     registry.Register({QxMonth::kProgId, Create<QxMonth>, QxMonth::Info});
+    registry.Register({QxMonthVw::kProgId, Create<QxMonthVw>, QxMonthVw::Info});
     registry.Register({DateUpDown::kProgId, Create<DateUpDown>, DateUpDown::Info});
     registry.Register({TimeUpDown::kProgId, Create<TimeUpDown>, TimeUpDown::Info});
 #endif

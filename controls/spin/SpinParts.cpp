@@ -2,12 +2,11 @@
 
 #include "SpinButtons.h"
 #include "SpinTextBox.h"
+#include "platform/ui/ArrowBar.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/PaletteColor.h"
 
 #include <QFrame>
-#include <QScrollBar>
-#include <QWheelEvent>
 
 namespace corvane::spin
 {
@@ -17,25 +16,6 @@ namespace
 
 constexpr ui::OleColor kButtonFaceColor = 0x8000000F;
 constexpr ui::OleColor kWindowFrameColor = 0x80000006;
-
-// A spin button reacts to presses of its arrow only: the wheel goes on to the host, and there is no
-// scrolling menu.
-class SpinBar final : public QScrollBar
-{
-public:
-    SpinBar(int button, QWidget *parent)
-        : QScrollBar(Qt::Vertical, parent)
-    {
-        setRange(kButtonMin, kButtonMax);
-        setSingleStep(1);
-        setPageStep(1);
-        setValue(RestValue(button));
-        setContextMenuPolicy(Qt::NoContextMenu);
-    }
-
-protected:
-    void wheelEvent(QWheelEvent *event) override { event->ignore(); }
-};
 
 struct Names {
     const char *upperBox;
@@ -79,7 +59,7 @@ SpinParts BuildSpinParts(QWidget &surface, SpinKind kind)
         p.clips[i] = new QWidget(box);
     }
     for (const int button : {kDownButton, kUpButton}) {
-        auto *bar = new SpinBar(button, p.clips[button == kUpButton ? 0 : 1]);
+        auto *bar = new ui::ArrowBar(kButtonMin, kButtonMax, RestValue(button), p.clips[button == kUpButton ? 0 : 1]);
         bar->setObjectName(Name(names.bars));
         bar->setProperty("Index", button);
         // A press gives the focus to the text box, whose caret chooses the field.

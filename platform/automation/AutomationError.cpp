@@ -26,6 +26,8 @@ std::string StandardDescription(int number)
         return "Path/File access error";
     case 321:
         return "Invalid file format";
+    case 380:
+        return "Invalid property value";
     case 383:
         return "Set not supported (read-only property)";
     case 394:
@@ -63,6 +65,11 @@ AutomationError::AutomationError(int number, const std::string &description)
     : std::runtime_error(description)
     , m_number(number)
 {
+}
+
+void ThrowInvalidPropertyValue(std::string_view property)
+{
+    throw AutomationError(ErrorNumber::InvalidPropertyValue, "Invalid property value: " + std::string(property));
 }
 
 } // namespace corvane

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace corvane
 {
@@ -19,6 +20,7 @@ enum class ErrorNumber : int {
     FileNotFound = 53,
     PathAccess = 75, // a file could not be read or written
     InvalidFileFormat = 321,
+    InvalidPropertyValue = 380, // a setter or a loaded property set refuses a value
     ReadOnlyProperty = 383, // set not supported
     WriteOnlyProperty = 394, // get not supported
     ObjectRequired = 424,
@@ -46,5 +48,8 @@ public:
 private:
     int m_number;
 };
+
+// Error 380 naming the property that refused its value.
+[[noreturn]] void ThrowInvalidPropertyValue(std::string_view property);
 
 } // namespace corvane

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <string_view>
+#include "platform/automation/AutomationError.h"
 
 namespace corvane::ui
 {
 
 // Error 380, "Invalid property value": a setter or a loaded property set refuses a value outside the
-// property's range. (The automation runtime's list of numbered errors does not have it yet.)
-inline constexpr int kInvalidPropertyValue = 380;
-[[noreturn]] void ThrowInvalidPropertyValue(std::string_view property);
+// property's range.
+inline constexpr int kInvalidPropertyValue = int(ErrorNumber::InvalidPropertyValue);
+using corvane::ThrowInvalidPropertyValue;
 
 } // namespace corvane::ui

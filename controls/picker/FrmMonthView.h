@@ -1,0 +1,90 @@
+#pragma once
+
+#include "controls/month/MonthDropSeam.h"
+#include "platform/automation/ObjectPtr.h"
+#include "platform/ui/Twips.h"
+#include "platform/ui/WindowHandles.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace corvane
+{
+
+class QxMonth;
+
+// The drop-down form: a frameless top-level window whose only content is the month calendar
+// MonthDrop at (0, 0). One per thread, shared by every picker of the thread: loaded by the first
+// picker, unloaded when any picker goes, loaded again by the next that needs it.
+//
+// Every Change of MonthDrop - whatever moved its date - is a pick: the date goes to DropOutDate, the
+// form shrinks and hides and the focus returns to the window the drop-down opened from, where the
+// picker's focus entry takes the date. The form also serves the month control's focus-loss rule
+// (month::MonthDropHost): while it is loaded, a grid that loses the focus to the outside closes it.
+class FrmMonthView final : public QWidget, public month::MonthDropHost
+{
+public:
+    // The form of this thread, or nullptr.
+    static FrmMonthView *Loaded();
+    // Loads the form when it is not loaded (running its load step) and returns it.
+    static FrmMonthView &Load();
+    // Unloads the form; an open drop-down goes with it (DropShown false, the update lock released).
+    static void Unload();
+
+    ~FrmMonthView() override;
+
+    QxMonth &MonthDrop() const noexcept { return *m_monthDrop; }
+    ui::Hwnd Handle();
+
+    // Geometry in twips: the form in screen coordinates, MonthDrop inside the form.
+    int LeftTwips() const noexcept { return m_left; }
+    int TopTwips() const noexcept { return m_top; }
+    int WidthTwips() const noexcept { return m_width; }
+    int HeightTwips() const noexcept { return m_height; }
+    void SetLeftTwips(int value);
+    void SetTopTwips(int value);
+    void SetWidthTwips(int value);
+    void SetHeightTwips(int value);
+    int MonthDropTop() const noexcept { return m_monthDropTop; }
+    void SetMonthDropTop(int value);
+    // MonthDrop's size.
+    int MonthDropWidth() const;
+    int MonthDropHeight() const;
+
+    // Shows the form without a modal loop, MonthDrop's grid holding the form's focus.
+    void ShowModeless();
+    // Brings the form to the front and makes it the active window.
+    void BringToFront();
+    // Hides the form; when it was the active window, the window it opened from becomes active again,
+    // as the window system does for a closed pop-up.
+    void HideForm();
+    // Draws the form and MonthDrop now.
+    void RepaintNow();
+    // The window the focus goes back to when a pick hides the form.
+    void SetReturnWindow(QWidget *window) { m_returnWindow = window; }
+
+    // month::MonthDropHost
+    bool DropShown() const override;
+    void CloseDropDown() override;
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    FrmMonthView();
+    void Form_Load();
+    void MonthDrop_Change();
+    void ApplyGeometry();
+
+    ui::TwipsScale m_scale;
+    ObjectPtr<QxMonth> m_monthDrop;
+    QPointer<QWidget> m_returnWindow;
+    bool m_loading = false;
+    int m_left = 0;
+    int m_top = 0;
+    int m_width = 0;
+    int m_height = 0;
+    int m_monthDropTop = 0;
+};
+
+} // namespace corvane

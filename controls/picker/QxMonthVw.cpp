@@ -1,0 +1,214 @@
+#include "QxMonthVw.h"
+
+#include "FrmMonthView.h"
+#include "ModMonthVw.h"
+#include "PickerSavedState.h"
+#include "engine/AgrYearTable.h"
+#include "engine/DateCaption.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/date/Clock.h"
+#include "platform/ui/Redraw.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QScrollBar>
+
+namespace corvane
+{
+
+namespace
+{
+
+// The surface's own input; the parts cover it all and keep theirs, so these hardly ever fire.
+constexpr ui::SurfaceEvents kSurfaceEvents{
+    ui::kNoEvent,
+    ui::kNoEvent,
+    QxMonthVw::kKeyPress,
+    QxMonthVw::kKeyUp,
+    QxMonthVw::kMouseDown,
+    QxMonthVw::kMouseMove,
+    QxMonthVw::kMouseUp,
+};
+
+constexpr date::Date kNewControlDate = 367; // 1 January 1901
+
+void CheckLook(std::int32_t value, const char *property)
+{
+    if (value != 0 && value != 1)
+        ThrowInvalidPropertyValue(property);
+}
+
+void CheckColor(ui::OleColor value, const char *property)
+{
+    if (!ui::IsValidOleColor(value))
+        ThrowInvalidPropertyValue(property);
+}
+
+} // namespace
+
+// Initialization, for every instance: the engine tables, the layout, today's date and its caption
+// in format 0, the date the month view first shows, and the shared drop-down form.
+QxMonthVw::QxMonthVw()
+    : ControlBase(Info(), "QxMonthVw", kSurfaceEvents)
+    , m_parts(picker::BuildPickerParts(*Surface()))
+    , m_font(MakeObject<StdFont>())
+{
+    ModAgrCAl::InitAgrTables();
+    Layout();
+    ApplyColors();
+    if (m_currDate == 0)
+        m_currDate = date::Today();
+    ModMonthVw::State().DropInDate = m_currDate;
+    ShowCaption(ModAgrCAl::GetDateCaption(m_currDate, 0));
+    FrmMonthView::Load();
+
+    SetFocusTarget(m_parts.PictBtn);
+    QObject::connect(m_parts.VScBtn, &QScrollBar::valueChanged, Connections(), [this](int value) {
+        VScBtn_Change(value);
+    });
+    QObject::connect(qApp, &QApplication::focusChanged, Connections(), [this](QWidget *old, QWidget *now) {
+        FocusMoved(old, now);
+    });
+}
+
+// Termination: the shared form goes (the next picker to need it loads it again); the engine client
+// clears the year table and the month cells.
+QxMonthVw::~QxMonthVw()
+{
+    Detach();
+    FrmMonthView::Unload();
+}
+
+void QxMonthVw::Layout()
+{
+    m_geometry = picker::LayoutPicker(m_appearance, m_borderStyle, Scale().PerPixelX());
+    if (HasParts())
+        picker::ApplyPickerLayout(m_parts, m_geometry, m_appearance, m_borderStyle, Scale());
+    SetFixedExtent(m_geometry.PicCmb.width, m_geometry.PicCmb.height);
+}
+
+void QxMonthVw::ApplyColors()
+{
+    if (HasParts())
+        picker::ApplyPickerColors(m_parts, m_backColor, m_foreColor, Surface()->palette());
+}
+
+void QxMonthVw::ShowCaption(std::string caption)
+{
+    m_caption = std::move(caption);
+    if (HasParts())
+        m_parts.LabCmb->setText(QString::fromStdString(m_caption));
+}
+
+// ---- properties --------------------------------------------------------------------------------
+
+void QxMonthVw::SetCurrDate(date::Date value)
+{
+    std::string caption = ModAgrCAl::GetDateCaption(value, m_format);
+    m_currDate = value;
+    PropertyChanged("CurrDate");
+    ShowCaption(std::move(caption));
+    Raise(kChange);
+}
+
+void QxMonthVw::SetAgrDateFormat(std::int32_t value)
+{
+    std::string caption = ModAgrCAl::GetDateCaption(m_currDate, value);
+    m_format = value;
+    ShowCaption(std::move(caption));
+    PropertyChanged("AgrDateFormat");
+}
+
+void QxMonthVw::SetAppearance(std::int32_t value)
+{
+    CheckLook(value, "Appearance");
+    m_appearance = std::int16_t(value);
+    PropertyChanged("Appearance");
+    Layout();
+}
+
+void QxMonthVw::SetBorderStyle(std::int32_t value)
+{
+    CheckLook(value, "BorderStyle");
+    m_borderStyle = std::int16_t(value);
+    PropertyChanged("BorderStyle");
+    Layout();
+}
+
+void QxMonthVw::SetBackColor(ui::OleColor value)
+{
+    CheckColor(value, "BackColor");
+    m_backColor = value;
+    ApplyColors();
+    PropertyChanged("BackColor");
+}
+
+void QxMonthVw::SetForeColor(ui::OleColor value)
+{
+    CheckColor(value, "ForeColor");
+    m_foreColor = value;
+    ApplyColors();
+    PropertyChanged("ForeColor");
+}
+
+void QxMonthVw::SetFont(const ObjectHandle &font)
+{
+    auto *stdFont = dynamic_cast<StdFont *>(font.get());
+    if (!stdFont)
+        throw AutomationError(ErrorNumber::TypeMismatch, "Type mismatch: Font takes a font object");
+    m_font = ObjectPtr<StdFont>(stdFont);
+    PropertyChanged("Font");
+}
+
+void QxMonthVw::Refresh()
+{
+    if (QWidget *surface = Surface())
+        ui::RepaintTree(*surface);
+}
+
+// ---- persistence -------------------------------------------------------------------------------
+
+// A newly placed control: the ambient font, 1 January 1901 in the format it has (0).
+void QxMonthVw::InitNew()
+{
+    m_font = MakeObject<StdFont>();
+    m_currDate = kNewControlDate;
+    ShowCaption(ModAgrCAl::GetDateCaption(m_currDate, m_format));
+    Layout();
+}
+
+// Every value goes straight to its place: nothing is reported or raised and the caption is the saved
+// text. The box takes the size of the loaded look, as a host's sizing after a load would give it.
+void QxMonthVw::Load(const PropertyBag &bag)
+{
+    const picker::PickerSavedState state = picker::ReadSavedState(bag);
+    m_appearance = state.Appearance;
+    m_borderStyle = state.BorderStyle;
+    m_backColor = state.BackColor;
+    m_foreColor = state.ForeColor;
+    ApplyEnabled(state.Enabled);
+    m_font = MakeObject<StdFont>(state.Font);
+    ShowCaption(state.Caption);
+    m_currDate = state.CurrDate;
+    m_format = state.AgrDateFormat;
+    ApplyColors();
+    Layout();
+}
+
+void QxMonthVw::Save(PropertyBag &bag) const
+{
+    picker::PickerSavedState state;
+    state.Appearance = m_appearance;
+    state.BorderStyle = m_borderStyle;
+    state.BackColor = m_backColor;
+    state.ForeColor = m_foreColor;
+    state.Enabled = Enabled();
+    state.Font = m_font->Get();
+    state.Caption = m_caption;
+    state.CurrDate = m_currDate;
+    state.AgrDateFormat = m_format;
+    picker::WriteSavedState(state, bag);
+}
+
+} // namespace corvane

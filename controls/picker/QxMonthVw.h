@@ -1,0 +1,117 @@
+#pragma once
+
+#include "PickerLayout.h"
+#include "PickerParts.h"
+#include "engine/EngineLifetime.h"
+#include "platform/automation/StdFont.h"
+#include "platform/date/DateValue.h"
+#include "platform/ui/ControlBase.h"
+#include "platform/ui/OleColor.h"
+
+#include <cstdint>
+#include <string>
+
+namespace corvane
+{
+
+// The drop-down date picker (ProgID "Corvane.QxMonthVw", interface _QxMonthVw, events __QxMonthVw): a
+// one-line box showing the current date as a caption, with a drop button at its right end that opens
+// the thread's month view (FrmMonthView) below or above the box.
+//
+// The caption is computed only when the date or the format is set, when a date comes back from the
+// drop-down, and at creation; a loaded control shows its saved caption. The control stores any date.
+//
+// Focus: the control passes the focus to its drop button's frame PictBtn. When the focus enters the
+// control it closes an open drop-down and takes a picked date (raising Change); when it leaves for
+// another part of the same window an open drop-down closes at once.
+class QxMonthVw final : public ui::ControlBase
+{
+public:
+    static constexpr const char *kProgId = "Corvane.QxMonthVw";
+
+    enum Event : DispId {
+        kKeyDown = 1,
+        kKeyPress = 2,
+        kKeyUp = 3,
+        kMouseDown = 4,
+        kMouseMove = 5,
+        kMouseUp = 6,
+        kChange = 7,
+    };
+
+    QxMonthVw();
+    ~QxMonthVw() override;
+    static const ClassInfo &Info();
+
+    // Assigning computes the caption in the current format first: a date the lunar table does not
+    // reach is error 9 and changes nothing. Then the date is stored as given, reported, shown, and
+    // Change raised (also for the value already held).
+    date::Date CurrDate() const noexcept { return m_currDate; }
+    void SetCurrDate(date::Date value);
+
+    // Any value is stored (one outside 0..4 shows the Gregorian date alone); the caption follows, or,
+    // when the current date has no caption, error 9 and nothing changes. No event.
+    std::int32_t AgrDateFormat() const noexcept { return m_format; }
+    void SetAgrDateFormat(std::int32_t value);
+
+    const std::string &Caption() const noexcept { return m_caption; }
+
+    // PicCmb's look (0 or 1, else error 380); setting either lays the control out again.
+    int Appearance() const noexcept { return m_appearance; }
+    void SetAppearance(std::int32_t value);
+    int BorderStyle() const noexcept { return m_borderStyle; }
+    void SetBorderStyle(std::int32_t value);
+
+    // A value that is no colour is error 380 and changes nothing.
+    ui::OleColor BackColor() const noexcept { return m_backColor; }
+    void SetBackColor(ui::OleColor value);
+    ui::OleColor ForeColor() const noexcept { return m_foreColor; }
+    void SetForeColor(ui::OleColor value);
+
+    // The font object, shared with whoever handed it over. The caption keeps the design font.
+    const ObjectPtr<StdFont> &Font() const noexcept { return m_font; }
+    // Error 13 for anything but a font object.
+    void SetFont(const ObjectHandle &font);
+
+    void Refresh();
+
+    void InitNew() override;
+    void Load(const PropertyBag &bag) override;
+    void Save(PropertyBag &bag) const override;
+
+    const picker::PickerGeometry &Geometry() const noexcept { return m_geometry; }
+
+    // The drop button's value changed (the bar's valueChanged): opens or closes the drop-down.
+    void VScBtn_Change(int value);
+
+private:
+    bool HasParts() const noexcept { return Surface() != nullptr; }
+    void Layout();
+    void ApplyColors();
+    void ShowCaption(std::string caption);
+
+    // The drop-down.
+    void OpenDropDown(int workAreaHeight);
+    void CloseByButton();
+    void FocusMoved(QWidget *old, QWidget *now);
+    void EnterFocus();
+    void ExitFocus();
+    void PicCmb_GotFocus();
+    void PictBtn_GotFocus();
+    void BringFormToFront();
+    void ResetDropButton();
+
+    ModAgrCAl::EngineClient m_engine;
+    picker::PickerParts m_parts;
+    picker::PickerGeometry m_geometry{};
+    date::Date m_currDate = 0;
+    std::int32_t m_format = 0;
+    std::int16_t m_appearance = 0;
+    std::int16_t m_borderStyle = 1;
+    ui::OleColor m_backColor = 0x80000005;
+    ui::OleColor m_foreColor = 0x80000012;
+    ObjectPtr<StdFont> m_font;
+    std::string m_caption = "QxMonthVw";
+};
+
+} // namespace corvane

@@ -1,0 +1,213 @@
+// The picker's drop-down: the drop button, opening and closing, and the focus steps that finish a
+// closing and take a picked date.
+#include "FrmMonthView.h"
+#include "ModMonthVw.h"
+#include "ModWinLong.h"
+#include "QxMonthVw.h"
+#include "engine/DateCaption.h"
+#include "platform/ui/MessagePump.h"
+#include "platform/ui/UpdateLock.h"
+#include "platform/ui/WindowHandles.h"
+#include "platform/ui/WindowOrder.h"
+#include "platform/ui/WorkArea.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace corvane
+{
+
+namespace
+{
+
+constexpr int kButtonMax = 32767;
+
+int RoundToInt(double value)
+{
+    return int(std::nearbyint(value)); // to nearest, ties to even
+}
+
+bool Inside(const QWidget *surface, const QWidget *widget)
+{
+    return widget && (widget == surface || surface->isAncestorOf(widget));
+}
+
+} // namespace
+
+// Every click on the drop button's arrow raises the bar's value by one; each change opens a closed
+// drop-down and closes an open one.
+void QxMonthVw::VScBtn_Change(int value)
+{
+    if (value == 0 || !HasParts())
+        return;
+    const InputScope scope(*this);
+    if (value == kButtonMax)
+        m_parts.VScBtn->setValue(0);
+
+    // The picker's edges on the screen, in twips.
+    ModMonthVw::DropState &state = ModMonthVw::State();
+    const ui::TwipsScale &scale = Scale();
+    QWidget *surface = Surface();
+    const int left = RoundToInt(surface->x() * scale.PerPixelX());
+    const int top = RoundToInt(surface->y() * scale.PerPixelY());
+    ui::WinPoint point{RoundToInt(left / scale.PerPixelX()), RoundToInt(top / scale.PerPixelY())};
+    ui::ClientToScreen(ui::HandleOf(surface->parentWidget()), &point);
+    state.DropLeft = RoundToInt(point.x * scale.PerPixelX());
+    state.DropTop = RoundToInt(point.y * scale.PerPixelY());
+
+    // The room below is counted from the top of the screen: the work area's top is not added.
+    ui::WinRect area;
+    const int limit = ui::SystemParametersInfoA(ui::SPI_GETWORKAREA, 1, &area, 0)
+        ? RoundToInt((area.bottom - area.top) * scale.PerPixelY())
+        : 0;
+
+    if (state.DropShown)
+        CloseByButton();
+    else
+        OpenDropDown(limit);
+}
+
+void QxMonthVw::OpenDropDown(int workAreaHeight)
+{
+    ModMonthVw::DropState &state = ModMonthVw::State();
+    BringFormToFront();
+    ui::DoEvents();
+    if (!HasParts())
+        return;
+    m_parts.PictBtn->setFocus(Qt::OtherFocusReason);
+    state.DropInDate = m_currDate;
+
+    FrmMonthView &form = FrmMonthView::Load();
+    const int height = ExtentTwips().height();
+    const int monthHeight = form.MonthDropHeight();
+    state.DropUpward = monthHeight > (workAreaHeight - state.DropTop) - height;
+    if (!state.DropUpward)
+        state.DropTop += height;
+    form.SetHeightTwips(monthHeight);
+    form.SetWidthTwips(form.MonthDropWidth());
+    form.SetLeftTwips(state.DropLeft);
+    form.SetTopTwips(state.DropTop);
+
+    QWidget *parentForm = Surface()->window();
+    ui::LockWindowUpdate(parentForm);
+    ui::DoEvents();
+    // What ran meanwhile may have closed the picker or unloaded the form.
+    if (!HasParts() || FrmMonthView::Loaded() != &form)
+        return;
+    form.SetReturnWindow(parentForm);
+    ModMonthVw::ShowDropForm(form, state.DropUpward);
+    ResetDropButton();
+    state.DropShown = true;
+}
+
+void QxMonthVw::CloseByButton()
+{
+    if (FrmMonthView *form = FrmMonthView::Loaded()) {
+        ModMonthVw::HideDropForm(*form);
+        form->HideForm();
+    }
+    ui::LockWindowUpdate(nullptr);
+    ResetDropButton();
+    ModMonthVw::State().DropShown = false;
+    m_parts.PictBtn->setFocus(Qt::OtherFocusReason);
+}
+
+// Switching the bar off and on again ends its press, so a held button does not go on stepping.
+void QxMonthVw::ResetDropButton()
+{
+    m_parts.VScBtn->setEnabled(false);
+    m_parts.VScBtn->setEnabled(true);
+}
+
+// The focus entered the control (from another part of its window, or with the window's activation),
+// or left it for another part of the same window. A move to another window is neither: the drop-down
+// taking the focus leaves the picker's steps alone.
+void QxMonthVw::FocusMoved(QWidget *old, QWidget *now)
+{
+    QWidget *surface = Surface();
+    if (!surface || !Enabled())
+        return;
+    const bool wasInside = Inside(surface, old);
+    const bool isInside = Inside(surface, now);
+    if (wasInside == isInside && !isInside)
+        return;
+    const InputScope scope(*this);
+    if (isInside && !wasInside)
+        EnterFocus();
+    else if (wasInside && !isInside && now && now->window() == old->window())
+        ExitFocus();
+    if (!HasParts() || !isInside || QApplication::focusWidget() != now)
+        return;
+    if (now == m_parts.PicCmb)
+        PicCmb_GotFocus();
+    else if (now == m_parts.PictBtn)
+        PictBtn_GotFocus();
+}
+
+// Finishes a closing and takes a picked date.
+void QxMonthVw::EnterFocus()
+{
+    ModMonthVw::DropState &state = ModMonthVw::State();
+    if (state.DropShown) {
+        state.DropShown = false;
+        if (FrmMonthView *form = FrmMonthView::Loaded()) {
+            ModMonthVw::HideDropForm(*form);
+            form->HideForm();
+        }
+        ui::LockWindowUpdate(nullptr);
+        m_parts.PictBtn->setFocus(Qt::OtherFocusReason);
+    }
+    if (!HasParts())
+        return;
+    m_parts.PictBtn->setFocus(Qt::OtherFocusReason);
+    if (state.DropDatePicked) {
+        state.DropDatePicked = false;
+        // The date is taken without the property's side effects: nothing is reported to the host.
+        ShowCaption(ModAgrCAl::GetDateCaption(state.DropOutDate, m_format));
+        m_currDate = state.DropOutDate;
+        Raise(kChange);
+    }
+    BringFormToFront();
+}
+
+// The focus went to another part of the window: an open drop-down goes at once, without animation.
+void QxMonthVw::ExitFocus()
+{
+    ModMonthVw::DropState &state = ModMonthVw::State();
+    if (!state.DropShown)
+        return;
+    if (FrmMonthView *form = FrmMonthView::Loaded()) {
+        if (form->isVisible())
+            ModWinLong::SetDropWinStyle(form->Handle(), true);
+        form->HideForm();
+    }
+    ui::LockWindowUpdate(nullptr);
+    state.DropShown = false;
+}
+
+void QxMonthVw::PicCmb_GotFocus()
+{
+    if (ModMonthVw::State().DropShown) {
+        CloseByButton();
+        BringFormToFront();
+        return;
+    }
+    m_parts.PictBtn->setFocus(Qt::OtherFocusReason);
+    BringFormToFront();
+}
+
+void QxMonthVw::PictBtn_GotFocus()
+{
+    BringFormToFront();
+}
+
+void QxMonthVw::BringFormToFront()
+{
+    if (QWidget *surface = Surface())
+        ui::BringWindowToFront(*surface);
+}
+
+} // namespace corvane

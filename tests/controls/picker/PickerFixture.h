@@ -1,0 +1,86 @@
+#pragma once
+
+#include "ui/support/ShowForInput.h"
+
+#include "controls/picker/FrmMonthView.h"
+#include "controls/picker/ModMonthVw.h"
+#include "controls/picker/QxMonthVw.h"
+#include "platform/date/Clock.h"
+#include "platform/date/DateValue.h"
+#include "platform/ui/UpdateLock.h"
+#include "platform/ui/WorkArea.h"
+#include "ui/support/RecordingModalRunner.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A newly placed picker on a named host form at (15, 30) pixels, beside a text box that can take the
+// focus, on a pinned day (19 July 2002), with its events written down by name. The work area is the
+// form's screen as given by the test (1024 x 768 unless changed).
+class PickerTest : public testing::Test
+{
+protected:
+    static constexpr corvane::date::Date kToday = 37456.0; // 2002-07-19
+
+    PickerTest()
+    {
+        using namespace corvane;
+        form->setObjectName(QStringLiteral("FrmHost"));
+        form->setGeometry(100, 50, 600, 300);
+        other = new QLineEdit(form.get());
+        other->setObjectName(QStringLiteral("other"));
+        other->setGeometry(15, 200, 100, 20);
+        picker = MakeObject<QxMonthVw>();
+        picker->Surface()->setParent(form.get());
+        picker->Surface()->move(15, 30);
+        picker->InitNew();
+        picker->Advise(MakeEventSink([this](DispId id, std::span<Variant>) {
+            events.push_back(QxMonthVw::Info().FindEvent(id)->name);
+        }));
+    }
+
+    ~PickerTest() override
+    {
+        picker = nullptr;
+        corvane::ModMonthVw::State() = {};
+    }
+
+    void ShowHost()
+    {
+        ShowForInput(form.get());
+        Settle();
+    }
+
+    // Lets focus and activation changes of the platform arrive.
+    static void Settle()
+    {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+
+    QWidget *Part(const char *name) const { return picker->Surface()->findChild<QWidget *>(QString::fromUtf8(name)); }
+    QScrollBar *DropButton() const { return picker->Surface()->findChild<QScrollBar *>(QStringLiteral("VScBtn")); }
+    // A click on the drop button's arrow, as the bar reports it.
+    void ClickDropButton() { DropButton()->triggerAction(QAbstractSlider::SliderSingleStepAdd); }
+
+    static corvane::FrmMonthView &View() { return *corvane::FrmMonthView::Loaded(); }
+    static corvane::ModMonthVw::DropState &State() { return corvane::ModMonthVw::State(); }
+
+    corvane::date::FixedClock clock{kToday};
+    corvane::date::ScopedClock pinned{clock};
+    corvane::ui::ScopedWorkArea workArea{corvane::ui::WinRect{0, 0, 1024, 768}};
+    RecordingModalRunner modal;
+    std::unique_ptr<QWidget> form = std::make_unique<QWidget>();
+    QLineEdit *other = nullptr;
+    corvane::ObjectPtr<corvane::QxMonthVw> picker;
+    std::vector<std::string> events;
+};
