@@ -224,7 +224,12 @@ typedef struct corv_object_vtbl {
     int32_t (*init_new)(corv_object *self, corv_error *err);
     int32_t (*load)(corv_object *self, corv_bag *bag, corv_error *err);
     int32_t (*save)(corv_object *self, corv_bag *bag, corv_error *err);
+    /* Added after the first release: present when size reaches past it (see corv_object_window). */
+    int32_t (*window)(corv_object *self, void **window, corv_error *err);
 } corv_object_vtbl;
+
+/* The size of the table before `window` was added; a library's table is at least this long. */
+#define CORV_OBJECT_VTBL_BASE_SIZE offsetof(corv_object_vtbl, window)
 
 struct corv_object {
     const corv_object_vtbl *vtbl;
@@ -249,6 +254,13 @@ int32_t corv_ids_of_names(corv_object *object, const char *const *names, size_t 
 int32_t corv_advise(corv_object *object, corv_event_fn fn, void *user_data, uint32_t *cookie);
 /* Ends a subscription; safe during an event (the sink is not called again). */
 int32_t corv_unadvise(corv_object *object, uint32_t cookie);
+
+/* The native window of a visual object, for a host to place on its own form: for the Qt controls a
+ * QWidget * of the process's Qt, parentless until the host adopts it, owned by the object (it goes
+ * with the object's last reference unless the host deletes it first). A non-visual object, one whose
+ * window is gone, or a library whose table predates the entry fails with 438; *window is NULL after
+ * any failure. */
+int32_t corv_object_window(corv_object *object, void **window);
 
 /* ---- persistence -------------------------------------------------------------------------------- */
 

@@ -344,6 +344,15 @@ public:
         Invoke(IdOf(name), CORV_PROPERTY_PUT, std::span<Variant>(&value, 1));
     }
 
+    // The native window a host places on its form (for the Qt controls a QWidget *); error 438 for a
+    // non-visual object.
+    void *Window() const
+    {
+        void *window = nullptr;
+        Check(corv_object_window(m_obj, &window));
+        return window;
+    }
+
     void InitNew() const { Check(corv_init_new(m_obj)); }
     void Load(const Bag &bag) const { Check(corv_load(m_obj, bag.get())); }
     void Save(Bag &bag) const { Check(corv_save(m_obj, bag.get())); }

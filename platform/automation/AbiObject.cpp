@@ -321,6 +321,23 @@ std::int32_t ObjSave(corv_object *self, corv_bag *bag, corv_error *err)
     });
 }
 
+std::int32_t ObjWindow(corv_object *self, void **window, corv_error *err)
+{
+    if (window)
+        *window = nullptr;
+    return Guard(err, [&] {
+        AutomationObject &object = Owner(self);
+        if (!window)
+            throw AutomationError(ErrorNumber::InvalidCall);
+        void *native = object.NativeWindow();
+        if (!native)
+            throw AutomationError(ErrorNumber::NoSuchMember,
+                                  "Object doesn't support this property or method: "
+                                      + std::string(object.Class().Name()) + " has no window");
+        *window = native;
+    });
+}
+
 } // namespace
 
 const corv_object_vtbl kObjectVtbl = {
@@ -336,6 +353,7 @@ const corv_object_vtbl kObjectVtbl = {
     ObjInitNew,
     ObjLoad,
     ObjSave,
+    ObjWindow,
 };
 
 corv_object *ShareHandle(AutomationObject &object)
@@ -357,7 +375,7 @@ ObjectHandle ObjectFromHandle(corv_object *handle)
         return nullptr;
     if (AutomationObject *own = AutomationObject::FromAbiHandle(handle))
         return ObjectHandle(own);
-    if (!handle->vtbl || handle->vtbl->size < sizeof(corv_object_vtbl))
+    if (!handle->vtbl || handle->vtbl->size < CORV_OBJECT_VTBL_BASE_SIZE)
         throw AutomationError(ErrorNumber::InvalidCall, "Invalid procedure call or argument: not an object handle");
     return MakeObject<ForeignObject>(handle);
 }

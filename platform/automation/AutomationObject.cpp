@@ -64,6 +64,11 @@ void AutomationObject::Load(const PropertyBag &) { }
 
 void AutomationObject::Save(PropertyBag &) const { }
 
+void *AutomationObject::NativeWindow() const noexcept
+{
+    return nullptr;
+}
+
 AutomationObject *AutomationObject::FromAbiHandle(corv_object *handle) noexcept
 {
     if (!handle || handle->vtbl != &abi::kObjectVtbl)

@@ -61,6 +61,10 @@ public:
     virtual void Load(const PropertyBag &bag);
     virtual void Save(PropertyBag &bag) const;
 
+    // The native window a host may place on its form; nullptr for an object without one. Visual
+    // objects return their widget; the automation layer never looks inside it.
+    virtual void *NativeWindow() const noexcept;
+
     // The handle the C ABI gives hosts for this object (no reference is taken).
     corv_object *AbiHandle() noexcept { return &m_handle.base; }
     // The object behind a handle of this library, or nullptr for a handle of anyone else.

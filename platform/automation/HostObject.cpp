@@ -92,4 +92,17 @@ int32_t corv_save(corv_object *object, corv_bag *bag)
     });
 }
 
+int32_t corv_object_window(corv_object *object, void **window)
+{
+    if (window)
+        *window = nullptr;
+    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) {
+        if (v.size < CORV_OBJECT_VTBL_BASE_SIZE + sizeof v.window || !v.window)
+            return abi::SetError(err,
+                                 int(ErrorNumber::NoSuchMember),
+                                 "Object doesn't support this property or method: its library has no windows");
+        return v.window(object, window, err);
+    });
+}
+
 } // extern "C"

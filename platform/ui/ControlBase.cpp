@@ -47,6 +47,11 @@ QWidget *ControlBase::Surface() const noexcept
     return m_surface.data();
 }
 
+void *ControlBase::NativeWindow() const noexcept
+{
+    return Surface();
+}
+
 void ControlBase::SetFixedExtent(int widthTwips, int heightTwips)
 {
     m_extent = QSize(widthTwips, heightTwips);

@@ -50,6 +50,8 @@ public:
     ~ControlBase() override;
 
     QWidget *Surface() const noexcept;
+    // The surface, as the QWidget * hosts place on their forms (null once it is gone).
+    void *NativeWindow() const noexcept override;
     void SetSite(ControlSite *site) noexcept { m_site = site; }
     ControlSite *Site() const noexcept { return m_site; }
 

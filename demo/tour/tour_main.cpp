@@ -1,0 +1,17 @@
+// corvdemo_tour FOLDER: Corvdemo run through its forms without a user, screenshots into FOLDER.
+#include "DemoTour.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: corvdemo_tour FOLDER\n");
+        return 2;
+    }
+    return corvdemo::tour::RunTour(QString::fromLocal8Bit(argv[1]));
+}
