@@ -5,6 +5,7 @@
 #include "api/CalendarMembers.h"
 #include "controls/about/AboutBox.h"
 #include "platform/ui/ControlEvents.h"
+#include "platform/ui/OleColorBag.h"
 
 #include <array>
 
@@ -20,9 +21,6 @@ QxMonth &Self(AutomationObject &object)
 {
     return static_cast<QxMonth &>(object);
 }
-
-// OLE colours travel as 32-bit integers holding the colour's bits.
-constexpr TypeDesc kColorType{VarType::I4, "OLE_COLOR"};
 
 struct ColorMember {
     const char *name;
@@ -61,8 +59,8 @@ template<std::size_t I>
 std::array<MemberInfo, 2> ColorRows()
 {
     const ColorMember &c = kColors[I];
-    return {PropertyGet(c.name, c.id, kColorType, GetColor<I>, c.help),
-            PropertyPut(c.name, c.id, kColorType, PutColor<I>, c.help)};
+    return {PropertyGet(c.name, c.id, ui::kOleColorType, GetColor<I>, c.help),
+            PropertyPut(c.name, c.id, ui::kOleColorType, PutColor<I>, c.help)};
 }
 
 constexpr const char *kEnabledHelp =

@@ -5,6 +5,7 @@
 #include "api/CalendarMembers.h"
 #include "controls/about/AboutBox.h"
 #include "platform/ui/ControlEvents.h"
+#include "platform/ui/OleColorBag.h"
 
 #include <vector>
 
@@ -18,9 +19,6 @@ QxMonthVw &Self(AutomationObject &object)
 {
     return static_cast<QxMonthVw &>(object);
 }
-
-// OLE colours travel as 32-bit integers holding the colour's bits.
-constexpr TypeDesc kColorType{VarType::I4, "OLE_COLOR"};
 
 constexpr DispId kHWndId = 0x68030008;
 constexpr DispId kBackColorId = 0x68030007;
@@ -55,7 +53,7 @@ std::vector<MemberInfo> MakeMembers()
     },
                 [](QxMonthVw &c, Variant &v) {
                     c.SetBackColor(ui::OleColor(v.AsI4()));
-                }>(members, "BackColor", kBackColorId, kColorType);
+                }>(members, "BackColor", kBackColorId, ui::kOleColorType);
     AddProperty<[](QxMonthVw &c) {
         return Variant(c.AgrDateFormat());
     },
@@ -67,7 +65,7 @@ std::vector<MemberInfo> MakeMembers()
     },
                 [](QxMonthVw &c, Variant &v) {
                     c.SetForeColor(ui::OleColor(v.AsI4()));
-                }>(members, "ForeColor", kForeColorId, kColorType);
+                }>(members, "ForeColor", kForeColorId, ui::kOleColorType);
     members.push_back(ui::ControlBase::EnabledGetMember(kEnabledId, ""));
     members.push_back(ui::ControlBase::EnabledPutMember(kEnabledId, ""));
     members.push_back(PropertyGet("Font",

@@ -8,6 +8,7 @@
 #include "api/CalendarMembers.h"
 #include "controls/about/AboutBox.h"
 #include "platform/ui/ControlEvents.h"
+#include "platform/ui/OleColorBag.h"
 
 #include <vector>
 
@@ -21,9 +22,6 @@ SpinControl &Self(AutomationObject &object)
 {
     return static_cast<SpinControl &>(object);
 }
-
-// OLE colours travel as 32-bit integers holding the colour's bits.
-constexpr TypeDesc kColorType{VarType::I4, "OLE_COLOR"};
 
 constexpr DispId kHWndId = 0x68030004;
 constexpr DispId kBackColorId = 0x68030003;
@@ -43,25 +41,25 @@ std::vector<MemberInfo> MakeMembers(const char *valueName, DispId firstMethodId)
     members.push_back(ui::ControlBase::HWndGetMember(kHWndId));
     members.push_back(PropertyGet("BackColor",
                                   kBackColorId,
-                                  kColorType,
+                                  ui::kOleColorType,
                                   [](AutomationObject &self, std::span<Variant>, Variant &result) {
                                       result = std::int32_t(Self(self).BackColor());
                                   }));
     members.push_back(PropertyPut("BackColor",
                                   kBackColorId,
-                                  kColorType,
+                                  ui::kOleColorType,
                                   [](AutomationObject &self, std::span<Variant> args, Variant &) {
                                       Self(self).SetBackColor(ui::OleColor(args[0].AsI4()));
                                   }));
     members.push_back(PropertyGet("ForeColor",
                                   kForeColorId,
-                                  kColorType,
+                                  ui::kOleColorType,
                                   [](AutomationObject &self, std::span<Variant>, Variant &result) {
                                       result = std::int32_t(Self(self).ForeColor());
                                   }));
     members.push_back(PropertyPut("ForeColor",
                                   kForeColorId,
-                                  kColorType,
+                                  ui::kOleColorType,
                                   [](AutomationObject &self, std::span<Variant> args, Variant &) {
                                       Self(self).SetForeColor(ui::OleColor(args[0].AsI4()));
                                   }));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "OleColor.h"
+#include "platform/automation/MemberInfo.h"
 #include "platform/automation/Variant.h"
 
 namespace corvane
@@ -13,6 +14,8 @@ namespace corvane::ui
 
 // Colours in property bags and variants: a 32-bit integer holding the OLE colour's bits.
 Variant OleColorVariant(OleColor value);
+// The type of colour properties in member tables.
+inline constexpr TypeDesc kOleColorType{VarType::I4, "OLE_COLOR"};
 
 // The colour stored under `key`, or `absent` when the key is not there; a value that is no colour is
 // error 380 (invalid property value).
