@@ -13,25 +13,40 @@ namespace corvane
 namespace
 {
 
+void DeleteAbout();
+
 // The thread's box. Widgets live on the application's thread only, so this is the one box of the
-// process; it is deleted when the application ends, while Qt can still take widgets down.
-thread_local QPointer<frmAbout> t_about;
+// process; it is deleted when the application ends, while Qt can still take widgets down. A host
+// whose application object is itself static ends it only after this thread's storage is gone: then
+// the box goes with the storage, and the application's clean-up is told to forget it.
+struct AboutHolder {
+    QPointer<frmAbout> box;
+    bool cleanupRegistered = false;
+    ~AboutHolder()
+    {
+        if (cleanupRegistered)
+            qRemovePostRoutine(DeleteAbout);
+        delete box.data();
+    }
+};
+thread_local AboutHolder t_about;
 
 void DeleteAbout()
 {
-    delete t_about.data();
+    delete t_about.box.data();
 }
 
 } // namespace
 
 void ShowAbout(QWidget *owner)
 {
-    if (!t_about) {
-        static const bool cleanupRegistered = (qAddPostRoutine(DeleteAbout), true);
-        (void)cleanupRegistered;
-        t_about = new frmAbout();
+    if (!t_about.cleanupRegistered) {
+        qAddPostRoutine(DeleteAbout);
+        t_about.cleanupRegistered = true;
     }
-    frmAbout &form = *t_about;
+    if (!t_about.box)
+        t_about.box = new frmAbout();
+    frmAbout &form = *t_about.box;
     QWidget *parent = owner ? owner->window() : nullptr;
     if (form.parentWidget() != parent)
         form.setParent(parent, form.windowFlags());
@@ -41,7 +56,7 @@ void ShowAbout(QWidget *owner)
 
 frmAbout *AboutForm()
 {
-    return t_about.data();
+    return t_about.box.data();
 }
 
 MemberInfo AboutMember()

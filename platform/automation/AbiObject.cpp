@@ -8,6 +8,7 @@
 #include "PropertyBag.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -165,6 +166,8 @@ private:
 AutomationObject &Owner(corv_object *self)
 {
     AutomationObject *object = AutomationObject::FromAbiHandle(self);
+    if (!object && AutomationObject::IsRetiredHandle(self))
+        throw AutomationError(ErrorNumber::ObjectRequired, "Object required: the object has been released");
     if (!object)
         throw AutomationError(ErrorNumber::ObjectRequired);
     object->CheckApartment();
@@ -258,17 +261,18 @@ ObjIdsOfNames(corv_object *self, const char *const *names, std::size_t count, st
         AutomationObject &object = Owner(self);
         if (count && (!names || !ids))
             throw AutomationError(ErrorNumber::InvalidCall);
-        std::string unknown;
+        // Optional, not empty-for-none: an empty name is unknown too.
+        std::optional<std::string> unknown;
         for (std::size_t i = 0; i < count; ++i) {
             const auto id = names[i] ? object.Class().IdOfName(names[i]) : std::nullopt;
             ids[i] = id ? *id : CORV_DISPID_UNKNOWN;
-            if (!id && unknown.empty())
+            if (!id && !unknown)
                 unknown = names[i] ? names[i] : "(null)";
         }
-        if (!unknown.empty())
+        if (unknown)
             throw AutomationError(ErrorNumber::NoSuchMember,
                                   "Object doesn't support this property or method: "
-                                      + std::string(object.Class().Name()) + "." + unknown);
+                                      + std::string(object.Class().Name()) + "." + *unknown);
     });
 }
 

@@ -22,11 +22,14 @@ void ReleaseObjectRef(AutomationObject *object) noexcept
 AutomationObject::AutomationObject(const ClassInfo &info)
     : m_class(&info)
     , m_apartment(std::this_thread::get_id())
-    , m_handle{{&abi::kObjectVtbl}, this}
+    , m_handle(AcquireHandleSlot(this))
 {
 }
 
-AutomationObject::~AutomationObject() = default;
+AutomationObject::~AutomationObject()
+{
+    RetireHandleSlot(m_handle);
+}
 
 void AutomationObject::Release() noexcept
 {
@@ -73,7 +76,12 @@ AutomationObject *AutomationObject::FromAbiHandle(corv_object *handle) noexcept
 {
     if (!handle || handle->vtbl != &abi::kObjectVtbl)
         return nullptr;
-    return reinterpret_cast<Handle *>(handle)->owner;
+    return reinterpret_cast<AbiHandleSlot *>(handle)->owner.load(std::memory_order_acquire);
+}
+
+bool AutomationObject::IsRetiredHandle(corv_object *handle) noexcept
+{
+    return handle && handle->vtbl == &abi::kObjectVtbl && !FromAbiHandle(handle);
 }
 
 } // namespace corvane

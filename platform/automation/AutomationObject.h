@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AbiHandleSlots.h"
 #include "ClassInfo.h"
 #include "EventSource.h"
 #include "ObjectPtr.h"
@@ -66,21 +67,19 @@ public:
     virtual void *NativeWindow() const noexcept;
 
     // The handle the C ABI gives hosts for this object (no reference is taken).
-    corv_object *AbiHandle() noexcept { return &m_handle.base; }
-    // The object behind a handle of this library, or nullptr for a handle of anyone else.
+    corv_object *AbiHandle() noexcept { return &m_handle->base; }
+    // The object behind a handle of this library, or nullptr for a handle of anyone else and for one
+    // whose object is gone (IsRetiredHandle).
     static AutomationObject *FromAbiHandle(corv_object *handle) noexcept;
+    // Whether the handle is this library's and its object has gone with its last reference.
+    static bool IsRetiredHandle(corv_object *handle) noexcept;
 
 private:
-    struct Handle {
-        corv_object base;
-        AutomationObject *owner;
-    };
-
     const ClassInfo *m_class;
     std::uint32_t m_refs = 0;
     std::thread::id m_apartment;
     EventSource m_events;
-    Handle m_handle;
+    AbiHandleSlot *m_handle;
 };
 
 } // namespace corvane

@@ -2,6 +2,7 @@
 
 #include "AutomationError.h"
 #include "AutomationObject.h"
+#include "Utf8.h"
 #include "VariantCoercion.h"
 
 #include <algorithm>
@@ -11,7 +12,8 @@ namespace corvane
 
 bool IsValidBagKey(std::string_view key) noexcept
 {
-    if (key.empty() || key.front() == '#' || key.front() == ' ' || key.back() == ' ')
+    // Not UTF-8: the text form could be written but never read back.
+    if (key.empty() || key.front() == '#' || key.front() == ' ' || key.back() == ' ' || !IsValidUtf8(key))
         return false;
     return std::none_of(key.begin(), key.end(), [](char c) {
         return c == '=' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;

@@ -11,9 +11,9 @@ namespace corvane
 {
 
 // The saved properties of one object: keys in the order they were first written, each with a value.
-// Keys are case-sensitive, non-empty, free of '=' and control characters, without leading or
-// trailing blanks and not starting with '#' (error 5 otherwise), so that every bag can be saved as
-// text. Objects are stored as what they save: a record named after the object's class holding its
+// Keys are case-sensitive, non-empty, valid UTF-8, free of '=' and control characters, without
+// leading or trailing blanks and not starting with '#' (error 5 otherwise), so that every bag can be
+// saved as text. Objects are stored as what they save: a record named after the object's class holding its
 // saved properties (so a font object becomes StdFont{Name="宋体", Size=r4:9, ...}); values that are
 // no object keep their type. Missing values cannot be stored (error 13).
 class PropertyBag

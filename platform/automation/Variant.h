@@ -90,7 +90,11 @@ public:
     bool IsConstant() const noexcept { return !m_owned; }
     bool empty() const noexcept { return *m_text == '\0'; }
 
+    // One overload per kind of operand, so that no comparison needs a conversion to choose.
     friend bool operator==(const RecordName &a, std::string_view b) noexcept { return a.View() == b; }
+    friend bool operator==(const RecordName &a, const RecordName &b) noexcept { return a.View() == b.View(); }
+    friend bool operator==(const RecordName &a, const std::string &b) noexcept { return a.View() == b; }
+    friend bool operator==(const RecordName &a, const char *b) noexcept { return a.View() == b; }
     friend std::ostream &operator<<(std::ostream &out, const RecordName &name);
 
 private:
@@ -108,11 +112,9 @@ class Record
 {
 public:
     Record() = default;
-    explicit Record(RecordName typeName) noexcept
-        : m_type(std::move(typeName))
-    {
-    }
-    // Defined below, where RecordField is complete.
+    // Defined below, where RecordField is complete (clang instantiates the field vector's members
+    // where an inline body stands).
+    inline explicit Record(RecordName typeName) noexcept;
     inline Record(const Record &);
     inline Record(Record &&) noexcept;
     inline Record &operator=(const Record &);
@@ -120,9 +122,9 @@ public:
     inline ~Record();
 
     const RecordName &TypeName() const { return m_type; }
-    std::size_t Size() const { return m_fields.size(); }
-    std::span<const RecordField> Fields() const { return m_fields; }
-    std::span<RecordField> Fields() { return m_fields; }
+    inline std::size_t Size() const;
+    inline std::span<const RecordField> Fields() const;
+    inline std::span<RecordField> Fields();
     // A missing field is error 9.
     const RecordField &operator[](std::size_t index) const;
     RecordField &operator[](std::size_t index);
@@ -132,7 +134,7 @@ public:
     // Appends a field whose value is made in place from value.
     template<class Value>
     Variant &Emplace(RecordName name, Value &&value);
-    void Reserve(std::size_t count) { m_fields.reserve(count); }
+    inline void Reserve(std::size_t count);
     // The field of that name (ASCII case-insensitive), or nullptr.
     const Variant *Find(std::string_view name) const;
     Variant *Find(std::string_view name);
@@ -413,11 +415,32 @@ struct RecordField {
     }
 };
 
+inline Record::Record(RecordName typeName) noexcept
+    : m_type(std::move(typeName))
+{
+}
 inline Record::Record(const Record &) = default;
 inline Record::Record(Record &&) noexcept = default;
 inline Record &Record::operator=(const Record &) = default;
 inline Record &Record::operator=(Record &&) noexcept = default;
 inline Record::~Record() = default;
+
+inline std::size_t Record::Size() const
+{
+    return m_fields.size();
+}
+inline std::span<const RecordField> Record::Fields() const
+{
+    return m_fields;
+}
+inline std::span<RecordField> Record::Fields()
+{
+    return m_fields;
+}
+inline void Record::Reserve(std::size_t count)
+{
+    m_fields.reserve(count);
+}
 
 inline Variant &Record::Add(RecordName name, Variant value)
 {

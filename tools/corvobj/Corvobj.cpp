@@ -1,0 +1,197 @@
+// The commands of corvobj (see main.cpp for the synopsis), writing to the streams they are given.
+#include "Corvobj.h"
+
+#include "ObjectText.h"
+
+#include "platform/automation/AbiVariant.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/VariantLiteral.h"
+
+#include "corvane/corvane.h"
+
+#include <charconv>
+#include <cstdint>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace corvobj
+{
+
+namespace
+{
+
+constexpr const char *kUsage =
+    "usage: corvobj list\n"
+    "       corvobj members PROGID\n"
+    "       corvobj call PROGID MEMBER [ARG...]\n"
+    "MEMBER is a name or #dispid (#0x60030000, #-552). Arguments are typed literals:\n"
+    "  5  i2:5  i4:0x80000005  r4:1.5  r8:1.5  true  \"text\"  missing  empty\n"
+    "  2002-07-19  2002-07-19T10:30  QxAgrDateNum{2001,4,1,-1,0}\n";
+
+struct Failure {
+    std::string message;
+    bool usage; // a mistake in the command line itself: show how to use corvobj
+};
+
+[[noreturn]] void Fail(const std::string &message, bool usage = false)
+{
+    throw Failure{message, usage};
+}
+
+// Fails with the calling thread's last ABI error when rc reports one.
+void Check(std::int32_t rc)
+{
+    if (rc != 0)
+        Fail("error " + std::to_string(rc) + ": " + corv_last_error_message());
+}
+
+struct ObjectDeleter {
+    void operator()(corv_object *object) const { corv_release(object); }
+};
+using ObjectPtr = std::unique_ptr<corv_object, ObjectDeleter>;
+
+// Clears every variant of the list when it leaves scope.
+struct VariantList {
+    std::vector<corv_variant> items;
+    ~VariantList()
+    {
+        for (corv_variant &v : items)
+            corv_variant_clear(&v);
+    }
+};
+
+int List(std::ostream &out)
+{
+    corv_registry_entry *entries = nullptr;
+    std::size_t count = 0;
+    Check(corv_registry_entries(&entries, &count));
+    for (std::size_t i = 0; i < count; ++i)
+        out << entries[i].progid << '\t' << entries[i].class_name << '\t' << entries[i].library_path << '\n';
+    corv_registry_entries_free(entries, count);
+    return 0;
+}
+
+int Members(const std::string &progid, std::ostream &out)
+{
+    const corv_class_desc *cls = nullptr;
+    Check(corv_find_class(progid.c_str(), &cls));
+    out << progid << " (class " << cls->name << ")";
+    if (cls->help && *cls->help)
+        out << "  -- " << cls->help;
+    out << "\n";
+    for (std::size_t i = 0; i < cls->member_count; ++i)
+        out << "  " << corvobj::DescribeMember(cls->members[i]) << '\n';
+    if (cls->event_count)
+        out << "events:\n";
+    for (std::size_t i = 0; i < cls->event_count; ++i)
+        out << "  " << corvobj::DescribeMember(cls->events[i]) << '\n';
+    return 0;
+}
+
+// The dispatch id of MEMBER: "#" followed by a decimal or 0x-hexadecimal number, or a member name.
+std::int32_t MemberId(corv_object *object, const std::string &member)
+{
+    if (member.empty())
+        Fail("empty member name", true);
+    if (member[0] != '#') {
+        const char *name = member.c_str();
+        std::int32_t id = CORV_DISPID_UNKNOWN;
+        if (corv_ids_of_names(object, &name, 1, &id) != 0)
+            Fail("no member named " + member);
+        return id;
+    }
+    std::string_view digits = std::string_view(member).substr(1);
+    const bool negative = !digits.empty() && digits[0] == '-';
+    if (negative)
+        digits.remove_prefix(1);
+    int base = 10;
+    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+        digits.remove_prefix(2);
+        base = 16;
+    }
+    std::int64_t value = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+    if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() || value > 0xFFFFFFFFLL)
+        Fail("bad dispatch id " + member);
+    if (negative)
+        value = -value;
+    if (value < INT32_MIN)
+        Fail("bad dispatch id " + member);
+    // Hexadecimal ids are bit patterns: #0xFFFFFDD8 is -552.
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+int Call(const std::string &progid,
+         const std::string &member,
+         const std::vector<std::string> &literals,
+         std::ostream &out)
+{
+    VariantList args;
+    args.items.resize(literals.size());
+    for (std::size_t i = 0; i < literals.size(); ++i) {
+        try {
+            corvane::abi::ToC(corvane::ParseLiteral(literals[i]), &args.items[i]);
+        } catch (const corvane::AutomationError &e) {
+            const bool word = !literals[i].empty() && literals[i][0] != '"'
+                && e.description().find("unknown word") != std::string::npos;
+            Fail("argument " + std::to_string(i + 1) + " (" + literals[i] + "): " + e.description()
+                 + (word ? "; text goes in double quotes: '\"" + literals[i] + "\"'" : ""));
+        }
+    }
+    corv_object *raw = nullptr;
+    Check(corv_create_object(progid.c_str(), &raw));
+    const ObjectPtr object(raw);
+    const std::int32_t id = MemberId(object.get(), member);
+    VariantList result;
+    result.items.resize(1);
+    Check(corv_invoke(object.get(),
+                      id,
+                      CORV_METHOD | CORV_PROPERTY_GET,
+                      args.items.data(),
+                      args.items.size(),
+                      &result.items[0]));
+    if (result.items[0].type != CORV_VT_EMPTY)
+        out << corvobj::DisplayValue(result.items[0]) << '\n';
+    return 0;
+}
+
+int Dispatch(const std::vector<std::string> &args, std::ostream &out)
+{
+    if (args.empty())
+        Fail("no command", true);
+    const std::string &command = args[0];
+    if (command == "list" && args.size() == 1)
+        return List(out);
+    if (command == "members" && args.size() == 2)
+        return Members(args[1], out);
+    if (command == "call" && args.size() >= 3)
+        return Call(args[1], args[2], std::vector<std::string>(args.begin() + 3, args.end()), out);
+    if (command == "-h" || command == "--help") {
+        out << kUsage;
+        return 0;
+    }
+    if (command == "list" || command == "members" || command == "call")
+        Fail("wrong number of arguments for " + command, true);
+    Fail("unknown command " + command, true);
+}
+
+} // namespace
+
+int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    try {
+        return Dispatch(args, out);
+    } catch (const Failure &f) {
+        err << "corvobj: " << f.message << '\n';
+        if (f.usage)
+            err << kUsage;
+        return 2;
+    } catch (const std::exception &e) {
+        err << "corvobj: " << e.what() << '\n';
+        return 2;
+    }
+}
+
+} // namespace corvobj
