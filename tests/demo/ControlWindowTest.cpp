@@ -1,5 +1,5 @@
 // The window of a control as a host gets it through the C ABI, to put it on its own form.
-#include "ScopedRegistry.h"
+#include "RegisteredLibraryTest.h"
 #include "corvane/corvane.hpp"
 
 #include <QPointer>
@@ -8,18 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <memory>
 
 namespace
 {
 
-class ControlWindow : public testing::Test
-{
-protected:
-    static void SetUpTestSuite() { s_registry = std::make_unique<ScopedRegistry>(CORVANE_LIBRARY); }
-    static void TearDownTestSuite() { s_registry.reset(); }
-    static inline std::unique_ptr<ScopedRegistry> s_registry;
-};
+using ControlWindow = RegisteredLibraryTest;
 
 // The table of a library built before the window entry: it ends after save.
 corv_object_vtbl OlderTable(const corv_object_vtbl &current)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScopedRegistry.h"
+#include "RegisteredLibraryTest.h"
 #include "demo/DemoMessage.h"
 #include "demo/FrmDemo.h"
 #include "demo/FrmvwDemo.h"
@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,13 +33,10 @@ public:
 
 // The demo as a host machine runs it: the library registered in a private registry, "now" pinned to
 // 2002-07-19 10:30 in the demo's own process, message boxes recorded, and the program's end counted.
-class DemoTest : public testing::Test
+class DemoTest : public RegisteredLibraryTest
 {
 protected:
     static constexpr double kNow = 37456.4375; // 2002-07-19 10:30
-
-    static void SetUpTestSuite() { s_registry = std::make_unique<ScopedRegistry>(CORVANE_LIBRARY); }
-    static void TearDownTestSuite() { s_registry.reset(); }
 
     corvdemo::FrmDemo &StartMain()
     {
@@ -80,6 +76,4 @@ protected:
     corvdemo::ModDemoPub program{[this] {
         ++quits;
     }};
-
-    static inline std::unique_ptr<ScopedRegistry> s_registry;
 };

@@ -2,7 +2,7 @@
 // pointers, stale handles, calls from the wrong thread, bad text, records of the wrong shape,
 // by-reference mix-ups and event sinks that fail or let go of the object. Every case has a defined
 // outcome: an error number, kept as the thread's last error with a description, and no change.
-#include "ScopedRegistry.h"
+#include "RegisteredLibraryTest.h"
 #include "corvane/corvane.hpp"
 
 #include <QApplication>
@@ -14,7 +14,6 @@
 
 #include <cmath>
 #include <functional>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -89,20 +88,15 @@ int32_t NoopSink(void *, int32_t, corv_variant *, size_t)
     return 0;
 }
 
-class AbiMisuse : public testing::Test
+class AbiMisuse : public RegisteredLibraryTest
 {
 protected:
-    static void SetUpTestSuite() { s_registry = std::make_unique<ScopedRegistry>(CORVANE_LIBRARY); }
-    static void TearDownTestSuite() { s_registry.reset(); }
-
     static corv_object *Create(const char *progid)
     {
         corv_object *object = nullptr;
         EXPECT_EQ(corv_create_object(progid, &object), 0) << progid << ": " << corv_last_error_message();
         return object;
     }
-
-    static inline std::unique_ptr<ScopedRegistry> s_registry;
 };
 
 } // namespace

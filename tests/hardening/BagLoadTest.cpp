@@ -1,7 +1,7 @@
 // Controls loading property bags a host got wrong: truncated files, wrong types and out-of-range or
 // huge values under known keys, unknown and repeated keys. Loading either succeeds with a state that
 // saves and loads back as itself, or fails with an error and leaves the control exactly as it was.
-#include "ScopedRegistry.h"
+#include "RegisteredLibraryTest.h"
 #include "TempDir.h"
 #include "corvane/corvane.hpp"
 
@@ -9,7 +9,6 @@
 
 #include <fstream>
 #include <iostream>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -31,12 +30,9 @@ constexpr ControlKeys kControls[] = {
     {"Corvane.TimeUpDown", "CurrTime", true, false},
 };
 
-class BagLoad : public testing::Test
+class BagLoad : public RegisteredLibraryTest
 {
 protected:
-    static void SetUpTestSuite() { s_registry = std::make_unique<ScopedRegistry>(CORVANE_LIBRARY); }
-    static void TearDownTestSuite() { s_registry.reset(); }
-
     void WriteFile(const std::string &text) const
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -95,7 +91,6 @@ protected:
     std::string path = (dir / "control.bag").string();
     std::string progid;
     mutable std::string lastMessage; // of the last LoadText
-    static inline std::unique_ptr<ScopedRegistry> s_registry;
 };
 
 } // namespace

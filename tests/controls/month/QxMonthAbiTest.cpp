@@ -1,6 +1,6 @@
 // QxMonth as a foreign host meets it: libcorvane.so found through the registry and loaded at run
 // time, members reached by dispatch id with variants, events received through the C ABI.
-#include "ScopedRegistry.h"
+#include "RegisteredLibraryTest.h"
 #include "corvane/corvane.hpp"
 
 #include <QApplication>
@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,12 +17,9 @@ namespace
 
 constexpr double kJuly19 = 37456.0; // 2002-07-19
 
-class QxMonthAbi : public testing::Test
+class QxMonthAbi : public RegisteredLibraryTest
 {
 protected:
-    static void SetUpTestSuite() { s_registry = std::make_unique<ScopedRegistry>(CORVANE_LIBRARY); }
-    static void TearDownTestSuite() { s_registry.reset(); }
-
     // The surface of the one control alive: the library's widgets are Qt widgets of this process.
     static QWidget *Surface()
     {
@@ -43,8 +39,6 @@ protected:
         if (id == 3 && args[0].I2() == 65)
             corv::AssignRef(args[0], corv::Variant(std::int16_t(0))); // the host swallows A
     });
-
-    static inline std::unique_ptr<ScopedRegistry> s_registry;
 };
 
 } // namespace

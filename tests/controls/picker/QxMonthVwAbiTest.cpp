@@ -1,24 +1,17 @@
 // The picker as a foreign host meets it: libcorvane.so found through the registry and loaded at run
 // time, members reached by dispatch id with variants, events received through the C ABI.
-#include "ScopedRegistry.h"
+#include "RegisteredLibraryTest.h"
 #include "corvane/corvane.hpp"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace
 {
 
-class PickerAbi : public testing::Test
-{
-protected:
-    static void SetUpTestSuite() { s_registry = std::make_unique<ScopedRegistry>(CORVANE_LIBRARY); }
-    static void TearDownTestSuite() { s_registry.reset(); }
-    static inline std::unique_ptr<ScopedRegistry> s_registry;
-};
+using PickerAbi = RegisteredLibraryTest;
 
 std::string Row(const corv_member_desc &m)
 {

@@ -1,6 +1,6 @@
 // The spin editors as a foreign host meets them: libcorvane.so found through the registry and loaded
 // at run time, members reached by dispatch id with variants, events received through the C ABI.
-#include "ScopedRegistry.h"
+#include "RegisteredLibraryTest.h"
 #include "corvane/corvane.hpp"
 
 #include <QApplication>
@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,12 +17,9 @@ namespace
 
 constexpr double kJuly19 = 37456.0; // 2002-07-19
 
-class SpinAbi : public testing::Test
+class SpinAbi : public RegisteredLibraryTest
 {
 protected:
-    static void SetUpTestSuite() { s_registry = std::make_unique<ScopedRegistry>(CORVANE_LIBRARY); }
-    static void TearDownTestSuite() { s_registry.reset(); }
-
     // The text box of the one editor of this name alive: the library's widgets are Qt widgets of this
     // process.
     static QLineEdit *TextOf(const char *surfaceName)
@@ -43,7 +39,6 @@ protected:
     }
 
     std::vector<std::string> events;
-    static inline std::unique_ptr<ScopedRegistry> s_registry;
 };
 
 } // namespace
