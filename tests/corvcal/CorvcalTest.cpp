@@ -99,6 +99,13 @@ TEST(Corvcal, BadInputIsOneLineOnStderrAndExitStatusTwo)
         {{"era", "2002-07-19T10:30"}, "YYYY-MM-DD HH:MM"},
         {{"era", "2002-07-19", "--mode"}, "month or term"},
         {{"era", "2002-07-19", "--mode", "solar"}, "neither month nor term"},
+        // Quoted arguments keep the report on one line.
+        {{"moon\nphase"}, "unknown command 'moon\\nphase'"},
+        {{"lunar", "2002-07-19\n"}, "date '2002-07-19\\n' is not a date"},
+        {{"terms", "2002\r\n"}, "year '2002\\r\\n' is not a whole number"},
+        {{"era", "2002-07-19\t10:30"}, "moment '2002-07-19\\t10:30'"},
+        {{"era", "2002-07-19", "--mode", "\x1b[2Jterm"}, "mode '\\x1b[2Jterm'"},
+        {{"lunar", "2002-07-19", "\x7f"}, "unexpected argument '\\x7f'"},
     };
     for (const auto &c : cases) {
         const Result r = RunCorvcal(c.args);

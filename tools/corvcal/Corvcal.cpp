@@ -32,7 +32,7 @@ void ExpectArgCount(Args args, std::size_t low, std::size_t high, std::string_vi
     if (args.size() < low)
         throw UsageError("missing arguments; usage: " + std::string(usage));
     if (args.size() > high)
-        throw UsageError("unexpected argument '" + std::string(args[high]) + "'; usage: " + std::string(usage));
+        throw UsageError("unexpected argument " + Quoted(args[high]) + "; usage: " + std::string(usage));
 }
 
 int Run(Args args, std::ostream &out, std::ostream &err)
@@ -67,7 +67,7 @@ int Run(Args args, std::ostream &out, std::ostream &err)
         out << buffer.view();
         return 0;
     }
-    err << "corvcal: unknown command '" << args[0] << "'; try 'corvcal --help'\n";
+    err << "corvcal: unknown command " << Quoted(args[0]) << "; try 'corvcal --help'\n";
     return 2;
 }
 

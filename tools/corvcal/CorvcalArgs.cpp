@@ -12,16 +12,6 @@ namespace corvane::corvcal
 namespace
 {
 
-std::string Quoted(std::string_view text)
-{
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted += '\'';
-    quoted += text;
-    quoted += '\'';
-    return quoted;
-}
-
 bool AllDigits(std::string_view text)
 {
     if (text.empty())
@@ -33,6 +23,36 @@ bool AllDigits(std::string_view text)
 }
 
 } // namespace
+
+std::string Quoted(std::string_view text)
+{
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += '\'';
+    for (const char c : text) {
+        switch (c) {
+        case '\n':
+            quoted += "\\n";
+            break;
+        case '\t':
+            quoted += "\\t";
+            break;
+        case '\r':
+            quoted += "\\r";
+            break;
+        default:
+            if (const auto byte = static_cast<unsigned char>(c); byte < 0x20 || byte == 0x7f) {
+                char escape[5];
+                std::snprintf(escape, sizeof escape, "\\x%02x", byte);
+                quoted += escape;
+            } else {
+                quoted += c;
+            }
+        }
+    }
+    quoted += '\'';
+    return quoted;
+}
 
 GregorianDay ParseDay(std::string_view text, std::string_view what)
 {

@@ -26,6 +26,10 @@ inline constexpr GregorianDay kFirstDay{1900, 1, 31};
 inline constexpr GregorianDay kLastDay{2031, 12, 31};
 inline constexpr std::string_view kDayRange = "1900-01-31 to 2031-12-31";
 
+// An argument as a message quotes it: in single quotes, control characters written as escapes (\n,
+// \t, \x1b) so that the message stays on one line.
+std::string Quoted(std::string_view text);
+
 // Parses "YYYY-MM-DD" (a real calendar day); throws UsageError naming `what`.
 GregorianDay ParseDay(std::string_view text, std::string_view what);
 // Like ParseDay, and the day must lie in kFirstDay..kLastDay.

@@ -20,7 +20,7 @@ date::Date ParseMoment(std::string_view text)
     if (text.size() == 10)
         return date::FromYmd(day.year, day.month, day.day);
     if (text.size() != 16 || text[10] != ' ' || text[13] != ':')
-        throw UsageError("moment '" + std::string(text) + "' is not of the form \"YYYY-MM-DD HH:MM\"");
+        throw UsageError("moment " + Quoted(text) + " is not of the form \"YYYY-MM-DD HH:MM\"");
     const int hour = ParseNumber(text.substr(11, 2), "hour", 0, 23);
     const int minute = ParseNumber(text.substr(14, 2), "minute", 0, 59);
     return date::FromYmd(day.year, day.month, day.day) + date::FromHms(hour, minute, 0);
@@ -35,11 +35,11 @@ void Run(Args args, std::ostream &out)
         throw UsageError("--mode needs a value, month or term; usage: " + std::string(kUsage));
     if (args.size() == 3) {
         if (args[1] != "--mode")
-            throw UsageError("unexpected argument '" + std::string(args[1]) + "'; usage: " + std::string(kUsage));
+            throw UsageError("unexpected argument " + Quoted(args[1]) + "; usage: " + std::string(kUsage));
         if (args[2] == "term")
             mode = kEraModeTerm;
         else if (args[2] != "month")
-            throw UsageError("mode '" + std::string(args[2]) + "' is neither month nor term");
+            throw UsageError("mode " + Quoted(args[2]) + " is neither month nor term");
     }
     const date::Date moment = ParseMoment(args[0]);
     const date::Date day = date::FromDays(date::DayOf(moment));
