@@ -9,8 +9,11 @@
 #include "platform/ui/Text.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScrollBar>
 
 namespace corvane::month
@@ -21,7 +24,30 @@ namespace
 
 // Long lists open as a scrolling list of this many rows, not as a menu taller than the screen.
 constexpr int kVisibleListRows = 10;
-constexpr const char *kListStyle = "QComboBox { combobox-popup: 0; }";
+
+// The application's style, except that a list opens as a drop-down list rather than as a menu.
+// (A style sheet would do the same, but Qt's style-sheet cache then keeps an entry for the
+// drop-down of every list ever created, long after the list is gone.)
+class ScrollingListStyle final : public QProxyStyle
+{
+public:
+    int
+    styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget, QStyleHintReturn *ret) const override
+    {
+        return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, ret);
+    }
+};
+
+// One for all lists of the user-interface thread, gone with the application object.
+QStyle *ListStyle()
+{
+    static QPointer<ScrollingListStyle> style;
+    if (!style) {
+        style = new ScrollingListStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
 
 constexpr const char *kWeekDayCaptions[7] = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
 
@@ -60,7 +86,7 @@ QComboBox *List(QWidget *parent, const char *name, const TwipsRect &rect, const 
     list->setEditable(false);
     list->setFont(ui::DesignFont(true));
     list->setToolTip(QString::fromUtf8(tip));
-    list->setStyleSheet(QString::fromLatin1(kListStyle));
+    list->setStyle(ListStyle());
     list->setMaxVisibleItems(kVisibleListRows);
     return list;
 }

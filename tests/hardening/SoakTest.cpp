@@ -31,8 +31,7 @@ constexpr const char *kControls[] = {"Corvane.QxMonth",
                                      "Corvane.TimeUpDown"};
 constexpr double kJuly19 = 37456.0; // 2002-07-19
 constexpr int kCheckEvery = 64;
-// How much the live heap may grow over the second half of a run: room for caches still filling
-// (with QxMonth it grows by about 600 KB over the first 8,000 objects, then stays).
+// How much the live heap may grow over the second half of a run: room for caches still filling.
 constexpr std::size_t kHeapAllowance = 1024 * 1024;
 
 // The calendar's answers for a spread of days, as text, to compare one thread's with another's.
