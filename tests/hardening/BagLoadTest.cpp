@@ -87,6 +87,15 @@ protected:
         EXPECT_EQ(SavedText(fresh), after);
     }
 
+    // A new control of the class, fresh from InitNew; ExpectWholeOrNothing makes more of the same class.
+    corv::Object NewControl(const char *classId)
+    {
+        progid = classId;
+        corv::Object control = corv::Object::Create(classId);
+        control.InitNew();
+        return control;
+    }
+
     TempDir dir;
     std::string path = (dir / "control.bag").string();
     std::string progid;
@@ -99,9 +108,7 @@ TEST_F(BagLoad, AWrongTypeOrValueUnderAKnownKeyLoadsNothing)
 {
     for (const ControlKeys &c : kControls) {
         SCOPED_TRACE(c.progid);
-        progid = c.progid;
-        const corv::Object control = corv::Object::Create(c.progid);
-        control.InitNew();
+        const corv::Object control = NewControl(c.progid);
         // A distinctive state, so that anything half-loaded shows.
         const std::string valueKey = c.valueKey;
         const std::string base = valueKey + " = 2002-07-19T10:30\nAppearance = i2:1\nForeColor = i4:255\n";
@@ -147,8 +154,7 @@ TEST_F(BagLoad, UnknownKeysAreIgnoredAndNotSavedAgain)
 {
     for (const ControlKeys &c : kControls) {
         SCOPED_TRACE(c.progid);
-        const corv::Object control = corv::Object::Create(c.progid);
-        control.InitNew();
+        const corv::Object control = NewControl(c.progid);
         ASSERT_EQ(LoadText(control, "Bogus = 1\nAppearance = i2:1\nLooksLikeAColour = i4:255\n"), 0)
             << corv_last_error_message();
         const std::string saved = SavedText(control);
@@ -175,9 +181,7 @@ TEST_F(BagLoad, EveryCutOfASavedFileLoadsWholeOrNotAtAll)
     std::size_t cuts = 0;
     for (const ControlKeys &c : kControls) {
         SCOPED_TRACE(c.progid);
-        progid = c.progid;
-        const corv::Object source = corv::Object::Create(c.progid);
-        source.InitNew();
+        const corv::Object source = NewControl(c.progid);
         const std::string valueKey = c.valueKey;
         ASSERT_EQ(LoadText(source,
                            valueKey + " = 2002-07-19T10:30\nAppearance = i2:1\nEnabled = false\nForeColor = i4:255\n"),
@@ -185,8 +189,7 @@ TEST_F(BagLoad, EveryCutOfASavedFileLoadsWholeOrNotAtAll)
         const std::string full = SavedText(source);
         ASSERT_GT(full.size(), 40u);
 
-        const corv::Object control = corv::Object::Create(c.progid);
-        control.InitNew();
+        const corv::Object control = NewControl(c.progid);
         for (std::size_t cut = 0; cut <= full.size(); ++cut)
             ExpectWholeOrNothing(control, full.substr(0, cut));
         cuts += full.size() + 1;
@@ -199,9 +202,7 @@ TEST_F(BagLoad, HugeValuesAreRefusedOrHeldToTheirRange)
     const std::string huge(1 << 20, 'x');
     for (const ControlKeys &c : kControls) {
         SCOPED_TRACE(c.progid);
-        progid = c.progid;
-        const corv::Object control = corv::Object::Create(c.progid);
-        control.InitNew();
+        const corv::Object control = NewControl(c.progid);
         const std::string valueKey = c.valueKey;
         std::vector<std::string> lines = {
             valueKey + " = date:2958465.99999",
