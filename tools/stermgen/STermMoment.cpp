@@ -3,6 +3,7 @@
 #include "tools/stermgen/ApparentSolarLongitude.h"
 #include "tools/stermgen/DeltaT.h"
 #include "tools/stermgen/JulianDay.h"
+#include "tools/stermgen/SecantRoot.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -18,12 +19,6 @@ constexpr double kTropicalYearDays = 365.2422;
 constexpr double kToleranceDays = 1e-7;
 constexpr double kToleranceDegrees = 1e-6;
 constexpr int kMaxIterations = 30;
-
-// Longitude difference folded into [-180, 180), so that the search sees one smooth crossing.
-double signedDegrees(double degrees)
-{
-    return degrees - 360.0 * std::floor((degrees + 180.0) / 360.0);
-}
 
 } // namespace
 
@@ -43,25 +38,13 @@ double sTermJulianDayTt(int year, int term)
     // within three days of it, where the longitude is nearly linear, so the secant steps converge in a
     // handful of evaluations.
     const std::chrono::local_days sixthOfJanuary{std::chrono::year{year} / std::chrono::January / 6};
-    double previous = julianDay(sixthOfJanuary) + (term - 1) * kTropicalYearDays / kSTermCount;
-    double current = previous + 1.0;
-    double previousOffset = offset(previous);
-    double currentOffset = offset(current);
-    for (int i = 0; i < kMaxIterations && std::abs(current - previous) > kToleranceDays; ++i) {
-        if (currentOffset == previousOffset) {
-            break;
-        }
-        const double next = current - currentOffset * (current - previous) / (currentOffset - previousOffset);
-        previous = current;
-        previousOffset = currentOffset;
-        current = next;
-        currentOffset = offset(current);
-    }
-    if (!(std::abs(currentOffset) < kToleranceDegrees)) {
+    const double meanMoment = julianDay(sixthOfJanuary) + (term - 1) * kTropicalYearDays / kSTermCount;
+    const SecantRoot root = secantRoot(offset, meanMoment, meanMoment + 1.0, kToleranceDays, kMaxIterations);
+    if (!(std::abs(root.fx) < kToleranceDegrees)) {
         throw std::runtime_error("no convergence for solar term " + std::to_string(term) + " of "
                                  + std::to_string(year));
     }
-    return current;
+    return root.x;
 }
 
 double sTermJulianDayUt(int year, int term)
