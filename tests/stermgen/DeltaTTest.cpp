@@ -7,6 +7,7 @@ namespace
 
 using corvane::stermgen::decimalYear;
 using corvane::stermgen::deltaTSeconds;
+using corvane::stermgen::forecastDeltaTSeconds;
 
 // Observed Delta T at the start of the year, as the Astronomical Almanac tabulates it. The model
 // must stay within a second of them (the Espenak-Meeus fit does; later years use the values).
@@ -38,6 +39,34 @@ TEST(DeltaT, IsContinuousWhereThePiecesJoin)
 {
     for (const double join : {1920.0, 1941.0, 1961.0, 1986.0, 2005.0, 2023.0}) {
         EXPECT_NEAR(deltaTSeconds(join - 1e-9), deltaTSeconds(join + 1e-9), 0.2) << join;
+    }
+}
+
+// The forecast rule after the last observation, tried on the past: from each year since 1950 it must
+// come within the error its comment states of what the model says happened 27 and 50 years later.
+TEST(DeltaT, ForecastRuleHoldsOnThePast)
+{
+    const struct {
+        double horizon;
+        double error;
+    } cases[] = {{27.0, 13.5}, {50.0, 6.0}};
+    for (const auto &c : cases) {
+        for (double from = 1950.0; from + c.horizon <= 2023.0; from += 1.0) {
+            EXPECT_NEAR(forecastDeltaTSeconds(from + c.horizon, from), deltaTSeconds(from + c.horizon), c.error)
+                << "from " << from << " over " << c.horizon << " years";
+        }
+    }
+}
+
+// Past the last observation Delta T follows that forecast and keeps rising, at no more than the 20th
+// century's fastest pace (1.5 s a year), to 2102.
+TEST(DeltaT, RisesSteadilyAfterTheLastObservation)
+{
+    EXPECT_DOUBLE_EQ(deltaTSeconds(2050.0), forecastDeltaTSeconds(2050.0, 2023.0));
+    for (double year = 2023.0; year < 2102.0; year += 1.0) {
+        const double rise = deltaTSeconds(year + 1.0) - deltaTSeconds(year);
+        EXPECT_GT(rise, 0.0) << year;
+        EXPECT_LT(rise, 1.5) << year;
     }
 }
 
