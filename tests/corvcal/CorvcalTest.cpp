@@ -1,4 +1,4 @@
-#include "Corvcal.h"
+#include "RunCorvcal.h"
 
 #include "engine/AgrConversion.h"
 #include "platform/date/Clock.h"
@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,20 +15,6 @@ using namespace corvane;
 
 namespace
 {
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCorvcal(std::vector<std::string_view> args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = corvcal::Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 struct OutputCase {
     std::vector<std::string_view> args;
@@ -56,7 +43,7 @@ TEST(Corvcal, PrintsConversions)
         {{"era", "2002-01-20", "--mode", "month"}, "numbers\t18 38 25 49\nnames\t辛巳年 辛丑月 戊子日 壬子时\n"},
     };
     for (const auto &c : cases) {
-        const Result r = RunCorvcal(c.args);
+        const CorvcalResult r = RunCorvcal(c.args);
         EXPECT_EQ(r.status, 0) << c.args[0] << ": " << r.err;
         EXPECT_EQ(r.out, c.expected) << c.args[0];
         EXPECT_EQ(r.err, "");
@@ -71,9 +58,8 @@ struct ErrorCase {
 TEST(Corvcal, BadInputIsOneLineOnStderrAndExitStatusTwo)
 {
     const ErrorCase cases[] = {
-        {{}, "missing command"},
         {{"moon"}, "unknown command 'moon'"},
-        {{"lunar"}, "missing arguments"},
+        {{"solar", "2002"}, "missing arguments"},
         {{"lunar", "2002-07-19", "extra"}, "unexpected argument 'extra'"},
         {{"lunar", "2002-7-19"}, "YYYY-MM-DD"},
         {{"lunar", "2002-02-29"}, "not a day of the calendar"},
@@ -85,8 +71,8 @@ TEST(Corvcal, BadInputIsOneLineOnStderrAndExitStatusTwo)
         {{"solar", "2002", "13", "1"}, "1-12"},
         {{"solar", "2002", "1", "31"}, "1-30"},
         {{"solar", "2002", "3", "30"}, "1-29"}, // the 3rd month of 2002 has 29 days
-        {{"solar", "2002", "-1", "1"}, "not a whole number"},
-        {{"solar", "2002", "1", "99999999999"}, "not a whole number"},
+        {{"solar", "2002", "x1", "1"}, "lunar month 'x1' is not a month"},
+        {{"solar", "2002", "1", "1e3"}, "lunar day '1e3' is not a whole number"},
         {{"dump", "2002-01-02", "2002-01-01"}, "comes before"},
         {{"month", "2002"}, "both YEAR and MONTH"},
         {{"month", "1900", "1"}, "1900-02 to 2031-12"},
@@ -106,9 +92,29 @@ TEST(Corvcal, BadInputIsOneLineOnStderrAndExitStatusTwo)
         {{"era", "2002-07-19\t10:30"}, "moment '2002-07-19\\t10:30'"},
         {{"era", "2002-07-19", "--mode", "\x1b[2Jterm"}, "mode '\\x1b[2Jterm'"},
         {{"lunar", "2002-07-19", "\x7f"}, "unexpected argument '\\x7f'"},
+        // The report quotes the argument as given and says what is wrong with it.
+        {{"solar", "2001", "4RR", "1"}, "lunar month '4RR' is not a month"},
+        {{"solar", "2001", "R", "1"}, "lunar month 'R' is not a month"},
+        {{"solar", "2002", "-1", "1"}, "lunar month '-1' is outside the supported range 1-12"},
+        {{"solar", "2002", "1", "99999999999"}, "lunar day '99999999999' is outside the supported range 1-30"},
+        {{"solar", "2002", "1", "-99999999999999999999"}, "lunar day '-99999999999999999999' is outside"},
+        {{"caption", "2002-07-19", "-1"}, "format '-1' is outside the supported range 0-4"},
+        {{"era", "2002-07-19 -1:30"}, "hour '-1' is outside the supported range 0-23"},
+        {{"era", "2002-7-19"}, "moment '2002-7-19' is not of the form"},
+        // Options.
+        {{"--frobnicate"}, "unknown option '--frobnicate'"},
+        {{"terms", "2002", "--monday"}, "unknown option '--monday'"},
+        {{"lunar", "-y"}, "unknown option '-y'"},
+        {{"lunar", "2002-07-19", "--color=sometimes"}, "auto, always or never"},
+        {{"-3", "-y"}, "-3 and -y do not go together"},
+        {{"-y", "1900"}, "year '1900' is outside the supported range 1901-2031"},
+        {{"-y", "2002", "7"}, "unexpected argument '7'"},
+        {{"month", "-3", "2031", "12"}, "the months around 2031-12 reach outside"},
+        {{"-3", "1900", "2"}, "the months around 1900-02 reach outside"},
+        {{"2002"}, "both YEAR and MONTH"},
     };
     for (const auto &c : cases) {
-        const Result r = RunCorvcal(c.args);
+        const CorvcalResult r = RunCorvcal(c.args);
         EXPECT_EQ(r.status, 2) << r.err;
         EXPECT_EQ(r.out, "") << r.err;
         EXPECT_NE(r.err.find(c.fragment), std::string::npos) << r.err;
@@ -118,7 +124,7 @@ TEST(Corvcal, BadInputIsOneLineOnStderrAndExitStatusTwo)
 
 TEST(Corvcal, TermsListsTheYearsTwentyFourTerms)
 {
-    const Result r = RunCorvcal({"terms", "2002"});
+    const CorvcalResult r = RunCorvcal({"terms", "2002"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 24);
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "1\t小寒\t小寒：5日20时26分\t2002-01-05 20:26");
@@ -129,7 +135,7 @@ TEST(Corvcal, HelpForEveryCommand)
 {
     EXPECT_EQ(RunCorvcal({"--help"}).status, 0);
     for (const auto &command : corvcal::Commands()) {
-        const Result r = RunCorvcal({command.name, "--help"});
+        const CorvcalResult r = RunCorvcal({command.name, "--help"});
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.out.rfind("usage: corvcal " + std::string(command.name), 0), 0u) << r.out;
     }
@@ -137,28 +143,105 @@ TEST(Corvcal, HelpForEveryCommand)
 
 TEST(Corvcal, MonthGridShowsTheLunarDayUnderEachDay)
 {
-    const Result r = RunCorvcal({"month", "2002", "7"});
+    const CorvcalResult r = RunCorvcal({"month", "2002", "7"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "2002年7月  农历壬午年 (马)");
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "           2002年7月  农历壬午年 (马)");
     // 2002-07-01 is a Monday and a festival; 2002-07-10 is the first day of the sixth lunar month.
-    EXPECT_NE(r.out.find("\n         1     2     3     4     5     6\n      建党节 廿二  廿三  廿四  廿五  廿六\n"),
+    EXPECT_NE(r.out.find("\n          1      2      3      4      5      6\n"
+                         "       建党节  廿二   廿三   廿四   廿五   廿六\n"),
               std::string::npos)
         << r.out;
-    EXPECT_NE(r.out.find("\n 廿七  廿八  廿九  六月  初二  初三  初四\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\n 廿七   廿八   廿九   六月   初二   初三   初四\n"), std::string::npos) << r.out;
     EXPECT_EQ(r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1), "小暑：7日15时40分  大暑：23日21时54分\n");
 }
 
-TEST(Corvcal, MonthWithoutArgumentsShowsTheClocksMonth)
+TEST(Corvcal, DefaultsAndShortFormsMeanTheLongForms)
 {
-    const date::FixedClock clock(date::FromYmd(2002, 7, 19));
+    const date::FixedClock clock(date::FromYmd(2002, 7, 19) + date::FromHms(10, 30, 0));
     const date::ScopedClock pin(clock);
-    EXPECT_EQ(RunCorvcal({"month"}).out, RunCorvcal({"month", "2002", "7"}).out);
+    using ArgList = std::vector<std::string_view>;
+    const std::pair<ArgList, ArgList> cases[] = {
+        {{}, {"month", "2002", "7"}},
+        {{"month"}, {"month", "2002", "7"}},
+        {{"2002", "7"}, {"month", "2002", "7"}},
+        {{"-3"}, {"month", "2002", "7", "-3"}},
+        {{"-y"}, {"month", "-y", "2002"}},
+        {{"--monday", "-y", "2002"}, {"month", "2002", "-y", "--monday"}},
+        {{"lunar"}, {"lunar", "2002-07-19"}},
+        {{"--json", "lunar"}, {"lunar", "2002-07-19", "--json"}},
+        {{"era", "--mode=term", "2002-01-20"}, {"era", "2002-01-20", "--mode", "term"}},
+        {{"solar", "--", "2001", "4R", "1"}, {"solar", "2001", "4R", "1"}},
+    };
+    for (const auto &[shortForm, longForm] : cases) {
+        const CorvcalResult a = RunCorvcal(shortForm);
+        const CorvcalResult b = RunCorvcal(longForm);
+        EXPECT_EQ(a.status, 0) << a.err;
+        EXPECT_FALSE(a.out.empty());
+        EXPECT_EQ(a.out, b.out) << longForm[0];
+    }
+}
+
+TEST(Corvcal, HelpAndVersionWhereverTheyStand)
+{
+    const std::string overview = RunCorvcal({"--help"}).out;
+    for (const auto &command : corvcal::Commands())
+        EXPECT_NE(overview.find("  " + std::string(command.name) + " "), std::string::npos) << command.name;
+    EXPECT_NE(overview.find("--json"), std::string::npos);
+    EXPECT_EQ(RunCorvcal({"-3", "--help"}).out, overview);
+    EXPECT_EQ(RunCorvcal({"-h", "lunar"}).out, overview);
+    EXPECT_EQ(RunCorvcal({"lunar", "2002-07-19", "-h"}).out.rfind("usage: corvcal lunar", 0), 0u);
+    EXPECT_NE(RunCorvcal({"month", "--help"}).out.find("1901-2031"), std::string::npos); // -y's years
+    for (const std::vector<std::string_view> &args :
+         {std::vector<std::string_view>{"--version"}, {"lunar", "--version"}}) {
+        const CorvcalResult r = RunCorvcal(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out.rfind("corvcal ", 0), 0u);
+        EXPECT_EQ(r.out.find_first_not_of("0123456789.", 8), r.out.size() - 1) << r.out; // then "\n"
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '.'), 2) << r.out;
+    }
+}
+
+// The manual is written by hand: it must keep up with the commands and with the options their help
+// texts name.
+TEST(Corvcal, ManualNamesEveryCommandAndOption)
+{
+    std::ifstream file(CORVCAL_MANUAL);
+    ASSERT_TRUE(file) << CORVCAL_MANUAL;
+    std::string manual((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    for (std::size_t at; (at = manual.find("\\-")) != std::string::npos;)
+        manual.erase(at, 1); // roff's \- is a plain hyphen
+    std::string help = RunCorvcal({"--help"}).out;
+    for (const auto &command : corvcal::Commands()) {
+        EXPECT_NE(manual.find(".B corvcal " + std::string(command.name)), std::string::npos) << command.name;
+        help += RunCorvcal({command.name, "--help"}).out;
+    }
+    for (std::size_t at = 0; (at = help.find(" -", at)) != std::string::npos; ++at) {
+        const std::string option = help.substr(at + 1, help.find_first_of(" =[,\n`", at + 1) - at - 1);
+        EXPECT_NE(manual.find(option), std::string::npos) << option;
+    }
+}
+
+// A stream without a buffer fails every write, as a full disk or a closed descriptor does (the
+// program test has those).
+TEST(Corvcal, OutputThatCannotBeWrittenIsAFailure)
+{
+    using ArgList = std::vector<std::string_view>;
+    for (const ArgList &args : {ArgList{"dump", "2002-01-01", "2002-12-31"}, {"--help"}, {"--version"}}) {
+        std::ostream out(nullptr);
+        std::ostringstream err;
+        EXPECT_EQ(corvcal::Run(args, out, err), 1) << args[0];
+        EXPECT_EQ(err.str(), "corvcal: cannot write the output\n");
+    }
+    // Bad input stays a usage error: nothing is written, so nothing fails to be written.
+    std::ostream out(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(corvcal::Run(ArgList{"lunar", "2032-01-01"}, out, err), 2);
 }
 
 // The whole range: every line of the dump converts back to its own date.
 TEST(Corvcal, DumpOfTheWholeRangeAgreesWithTheConversion)
 {
-    const Result r = RunCorvcal({"dump", "1900-01-31", "2031-12-31"});
+    const CorvcalResult r = RunCorvcal({"dump", "1900-01-31", "2031-12-31"});
     ASSERT_EQ(r.status, 0) << r.err;
     std::istringstream lines(r.out);
     std::string line;

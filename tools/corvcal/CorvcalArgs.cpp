@@ -4,7 +4,8 @@
 
 #include <charconv>
 #include <cstdio>
-#include <tuple>
+#include <limits>
+#include <optional>
 
 namespace corvane::corvcal
 {
@@ -12,17 +13,30 @@ namespace corvane::corvcal
 namespace
 {
 
-bool AllDigits(std::string_view text)
+// A whole decimal number, optionally negative. A number too large for `long long` is still a whole
+// number: it comes back as the nearest end of that range, so range checks report it as outside.
+std::optional<long long> WholeNumber(std::string_view text)
 {
-    if (text.empty())
-        return false;
-    for (const char c : text)
-        if (c < '0' || c > '9')
-            return false;
-    return true;
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!IsDigits(negative ? text.substr(1) : text))
+        return std::nullopt;
+    long long value = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec == std::errc::result_out_of_range)
+        return negative ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
+    return value;
+}
+
+std::string RangeText(int low, int high)
+{
+    return std::to_string(low) + "-" + std::to_string(high);
 }
 
 } // namespace
+
+bool IsDigits(std::string_view text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
 
 std::string Quoted(std::string_view text)
 {
@@ -57,9 +71,9 @@ std::string Quoted(std::string_view text)
 GregorianDay ParseDay(std::string_view text, std::string_view what)
 {
     const std::string problem = std::string(what) + " " + Quoted(text);
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !AllDigits(text.substr(0, 4))
-        || !AllDigits(text.substr(5, 2)) || !AllDigits(text.substr(8, 2)))
-        throw UsageError(problem + " is not a date: write it as YYYY-MM-DD, from " + std::string(kDayRange));
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !IsDigits(text.substr(0, 4))
+        || !IsDigits(text.substr(5, 2)) || !IsDigits(text.substr(8, 2)))
+        throw UsageError(problem + " is not a date: write it as YYYY-MM-DD, from " + DayRangeText());
     GregorianDay day{};
     std::from_chars(text.data(), text.data() + 4, day.year);
     std::from_chars(text.data() + 5, text.data() + 7, day.month);
@@ -72,34 +86,33 @@ GregorianDay ParseDay(std::string_view text, std::string_view what)
 GregorianDay ParseConvertibleDay(std::string_view text, std::string_view what)
 {
     const GregorianDay day = ParseDay(text, what);
-    if (day < kFirstDay || kLastDay < day)
-        throw UsageError(std::string(what) + " " + Quoted(text) + " is outside the supported range "
-                         + std::string(kDayRange));
+    if (!IsConvertible(day))
+        throw UsageError(std::string(what) + " " + Quoted(text) + " is outside the supported range " + DayRangeText());
     return day;
 }
 
 int ParseNumber(std::string_view text, std::string_view what, int low, int high)
 {
-    int value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    const std::string range = std::to_string(low) + "-" + std::to_string(high);
-    if (!AllDigits(text) || result.ec != std::errc{} || result.ptr != text.data() + text.size())
-        throw UsageError(std::string(what) + " " + Quoted(text) + " is not a whole number (" + range + ")");
-    if (value < low || value > high)
-        throw UsageError(std::string(what) + " " + Quoted(text) + " is outside the supported range " + range);
-    return value;
+    const std::optional<long long> value = WholeNumber(text);
+    if (!value)
+        throw UsageError(std::string(what) + " " + Quoted(text) + " is not a whole number (" + RangeText(low, high)
+                         + ")");
+    if (*value < low || *value > high)
+        throw UsageError(std::string(what) + " " + Quoted(text) + " is outside the supported range "
+                         + RangeText(low, high));
+    return int(*value);
 }
 
-bool operator<(const GregorianDay &a, const GregorianDay &b)
+LunarMonthArg ParseLunarMonth(std::string_view text, std::string_view what)
 {
-    return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
-}
-
-std::string DayText(const GregorianDay &day)
-{
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", day.year, day.month, day.day);
-    return buffer;
+    const bool leap = text.ends_with('R');
+    const std::optional<long long> value = WholeNumber(leap ? text.substr(0, text.size() - 1) : text);
+    if (!value)
+        throw UsageError(std::string(what) + " " + Quoted(text)
+                         + " is not a month: write 1-12, with R appended for the leap month (4R)");
+    if (*value < 1 || *value > 12)
+        throw UsageError(std::string(what) + " " + Quoted(text) + " is outside the supported range 1-12");
+    return {int(*value), leap};
 }
 
 } // namespace corvane::corvcal

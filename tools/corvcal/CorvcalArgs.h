@@ -1,6 +1,7 @@
 #pragma once
 
-#include <optional>
+#include "CorvcalRange.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -15,29 +16,26 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-struct GregorianDay {
-    int year;
-    int month;
-    int day;
-};
-
-// The Gregorian days the engine can convert.
-inline constexpr GregorianDay kFirstDay{1900, 1, 31};
-inline constexpr GregorianDay kLastDay{2031, 12, 31};
-inline constexpr std::string_view kDayRange = "1900-01-31 to 2031-12-31";
-
 // An argument as a message quotes it: in single quotes, control characters written as escapes (\n,
 // \t, \x1b) so that the message stays on one line.
 std::string Quoted(std::string_view text);
 
+// Whether a text is one or more decimal digits and nothing else.
+bool IsDigits(std::string_view text);
+
 // Parses "YYYY-MM-DD" (a real calendar day); throws UsageError naming `what`.
 GregorianDay ParseDay(std::string_view text, std::string_view what);
-// Like ParseDay, and the day must lie in kFirstDay..kLastDay.
+// Like ParseDay, and the day must be convertible (CorvcalRange.h).
 GregorianDay ParseConvertibleDay(std::string_view text, std::string_view what);
-// Parses a whole decimal number in [low, high]; throws UsageError naming `what` and the range.
+// Parses a whole decimal number, a leading '-' allowed, in [low, high]; throws UsageError naming
+// `what`, the argument as given and the range.
 int ParseNumber(std::string_view text, std::string_view what, int low, int high);
 
-bool operator<(const GregorianDay &a, const GregorianDay &b);
-std::string DayText(const GregorianDay &day); // YYYY-MM-DD
+// A lunar month as the command line writes it: the number, R appended for the leap month ("4R").
+struct LunarMonthArg {
+    int month; // [1, 12]
+    bool leap;
+};
+LunarMonthArg ParseLunarMonth(std::string_view text, std::string_view what);
 
 } // namespace corvane::corvcal

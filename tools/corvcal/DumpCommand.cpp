@@ -1,3 +1,4 @@
+#include "CalendarJson.h"
 #include "CommandList.h"
 #include "CorvcalArgs.h"
 
@@ -14,18 +15,39 @@ namespace corvane::corvcal
 namespace
 {
 
-constexpr std::string_view kUsage = "corvcal dump FROM TO";
+constexpr std::string_view kUsage = "corvcal dump FROM TO [--json]";
 
-void Run(Args args, std::ostream &out)
+void AppendRow(std::string &text, date::Date value, const ModAgrCAl::DayCell &cell)
+{
+    date::AppendFormat(text, value, "YYYY-MM-DD");
+    for (const auto &field : {std::to_string(cell.Year),
+                              cell.Month,
+                              std::to_string(cell.Day),
+                              std::to_string(cell.MonthSlot),
+                              cell.FestText,
+                              cell.AgrText,
+                              ModAgrCAl::GetEraName(ModAgrCAl::GetDayEraNumber(value))}) {
+        text += '\t';
+        text += field;
+    }
+    text += '\n';
+}
+
+void Run(const Invocation &call, std::ostream &out)
 {
     using namespace std::chrono;
-    ExpectArgCount(args, 2, 2, kUsage);
-    const GregorianDay from = ParseConvertibleDay(args[0], "FROM");
-    const GregorianDay to = ParseConvertibleDay(args[1], "TO");
+    ExpectArgCount(call, 2, 2, kUsage);
+    const GregorianDay from = ParseConvertibleDay(call.args[0], "FROM");
+    const GregorianDay to = ParseConvertibleDay(call.args[1], "TO");
     if (to < from)
         throw UsageError("TO " + DayText(to) + " comes before FROM " + DayText(from));
 
-    std::string text = "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\n";
+    std::string text;
+    JsonWriter json(text);
+    if (call.json)
+        json.BeginObject().Key("days").BeginArray();
+    else
+        text = "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\n";
     const sys_days last = date::DaysFromYmd(to.year, to.month, to.day);
     ModAgrCAl::AgrDate agr;
     ModAgrCAl::DayCell cell;
@@ -36,18 +58,13 @@ void Run(Args args, std::ostream &out)
         const int dd = int(unsigned(ymd.day()));
         ModAgrCAl::UniToAgrDate(std::int16_t(y), std::int16_t(m), std::int16_t(dd), agr);
         ModAgrCAl::FillDayCell(cell, y, m, dd, agr);
-        const date::Date value = date::FromDays(d);
-        date::AppendFormat(text, value, "YYYY-MM-DD");
-        for (const auto &field : {std::to_string(cell.Year),
-                                  cell.Month,
-                                  std::to_string(cell.Day),
-                                  std::to_string(cell.MonthSlot),
-                                  cell.FestText,
-                                  cell.AgrText,
-                                  ModAgrCAl::GetEraName(ModAgrCAl::GetDayEraNumber(value))}) {
-            text += '\t';
-            text += field;
-        }
+        if (call.json)
+            WriteDayObject(json, date::FromDays(d), cell);
+        else
+            AppendRow(text, date::FromDays(d), cell);
+    }
+    if (call.json) {
+        json.EndArray().EndObject();
         text += '\n';
     }
     out << text;
@@ -59,12 +76,16 @@ Command DumpCommand()
 {
     return {"dump",
             "dump FROM TO               one tab-separated line per day",
-            "usage: corvcal dump FROM TO\n"
+            "usage: corvcal dump FROM TO [--json]\n"
             "Prints one tab-separated line per Gregorian day from FROM to TO (YYYY-MM-DD, both within\n"
-            "1900-01-31 to 2031-12-31), after a header line. Columns: date year month day slot, as\n"
+            "{days}), after a header line. Columns: date year month day slot, as\n"
             "`corvcal lunar` describes them; festival (empty when none); cell_text, what the month\n"
             "calendar shows under the day (month name on a lunar month's first day, else day name);\n"
-            "day_era, the day's stem-branch name.\n",
+            "day_era, the day's stem-branch name.\n"
+            "  --json  {\"days\": [DAY, ...]}, DAY {\"date\", \"year\", \"month\" (the number), \"leap\" (true in\n"
+            "          the leap month), \"day\", \"slot\", \"festival\", \"cell_text\", \"day_era\"}\n",
+            kJsonOption,
+            kUsage,
             Run};
 }
 

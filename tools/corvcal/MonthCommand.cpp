@@ -1,15 +1,10 @@
+#include "CalendarJson.h"
 #include "CommandList.h"
 #include "CorvcalArgs.h"
+#include "MonthGrid.h"
 
-#include "engine/AgrConversion.h"
-#include "engine/AgrText.h"
-#include "engine/AgrYearTable.h"
 #include "engine/MonthCells.h"
-#include "engine/STermTable.h"
 #include "platform/date/Clock.h"
-#include "platform/date/DateValue.h"
-
-#include <iomanip>
 
 namespace corvane::corvcal
 {
@@ -17,70 +12,109 @@ namespace corvane::corvcal
 namespace
 {
 
-constexpr std::string_view kUsage = "corvcal month [YEAR MONTH]";
-constexpr int kCellWidth = 6; // display columns of one day; a Chinese character takes two
+constexpr std::string_view kUsage = "corvcal month [YEAR MONTH] [-3 | -y [YEAR]] [--monday] [--json]";
+constexpr int kMonthGap = 4; // columns between grids set side by side
+constexpr int kMonthsPerRow = 3;
 
-// A Gregorian month whose every day the engine converts.
-bool Convertible(int year, int month)
+struct YearMonth {
+    int year;
+    int month; // [1, 12]
+};
+
+YearMonth Shifted(YearMonth at, int months)
 {
-    return (year > kFirstDay.year || month > kFirstDay.month) && year <= kLastDay.year;
+    const int index = at.year * 12 + at.month - 1 + months;
+    return {index / 12, index % 12 + 1};
 }
 
-// A day's text in the grid: its festival, else its lunar text; centred in the cell (a Chinese
-// character takes two columns).
-std::string CellText(const ModAgrCAl::DayCell &cell)
+// The months to show, in order.
+std::vector<YearMonth> ChosenMonths(const Invocation &call, const date::Ymd &today)
 {
-    const std::string &text = cell.FestText.empty() ? cell.AgrText : cell.FestText;
-    return text.size() >= 9 ? text : " " + text + " ";
-}
+    if (call.threeMonths && call.wholeYear)
+        throw UsageError("-3 and -y do not go together; usage: " + std::string(kUsage));
+    std::vector<YearMonth> months;
+    if (call.wholeYear) {
+        ExpectArgCount(call, 0, 1, kUsage);
+        const int year =
+            call.args.empty() ? today.year : ParseNumber(call.args[0], "year", FirstWholeYear(), LastWholeYear());
+        if (year < FirstWholeYear() || year > LastWholeYear())
+            throw UsageError("this year lies outside the supported years " + WholeYearRangeText() + "; give YEAR");
+        for (int month = 1; month <= 12; ++month)
+            months.push_back({year, month});
+        return months;
+    }
 
-void Run(Args args, std::ostream &out)
-{
-    using namespace ModAgrCAl;
-    ExpectArgCount(args, 0, 2, kUsage);
-    if (args.size() == 1)
+    ExpectArgCount(call, 0, 2, kUsage);
+    if (call.args.size() == 1)
         throw UsageError("give both YEAR and MONTH, or neither; usage: " + std::string(kUsage));
-    int year = 0;
-    int month = 0;
-    if (args.empty()) {
-        const date::Ymd today = date::YmdOf(date::Today());
-        year = today.year;
-        month = today.month;
-        if (!Convertible(year, month))
-            throw UsageError("today lies outside the supported months 1900-02 to 2031-12; give YEAR MONTH");
-    } else {
-        year = ParseNumber(args[0], "year", 1900, 2031);
-        month = ParseNumber(args[1], "month", 1, 12);
-        if (!Convertible(year, month))
-            throw UsageError("1900-01 is outside the supported months 1900-02 to 2031-12");
+    YearMonth at{today.year, today.month};
+    if (!call.args.empty())
+        at = {ParseNumber(call.args[0], "year", kFirstYear, kLastYear), ParseNumber(call.args[1], "month", 1, 12)};
+    for (int shift = call.threeMonths ? -1 : 0; shift <= (call.threeMonths ? 1 : 0); ++shift)
+        months.push_back(Shifted(at, shift));
+    for (const YearMonth &m : months) {
+        if (IsConvertibleMonth(m.year, m.month))
+            continue;
+        const std::string which = call.args.empty() ? "this month" : MonthText(at.year, at.month);
+        throw UsageError((call.threeMonths ? "the months around " + which + " reach" : which + " lies")
+                         + " outside the supported months " + MonthRangeText()
+                         + (call.args.empty() ? "; give YEAR MONTH" : ""));
     }
+    return months;
+}
 
-    const AgrDate first = UniToAgrDate(std::int16_t(year), std::int16_t(month), 1);
-    const int days = date::DaysInMonth(year, month);
-    const AgrDate last = UniToAgrDate(std::int16_t(year), std::int16_t(month), std::int16_t(days));
-    out << year << "年" << month << "月  农历" << GetAgrYearName(first.Year);
-    if (last.Year != first.Year)
-        out << "/" << GetAgrYearName(last.Year);
-    out << " (" << GetZodiacName((first.Year + 8) % 12 + 1) << ")\n";
-    out << "  日    一    二    三    四    五    六\n";
-
-    const int offset = date::Weekday(date::FromYmd(year, month, 1)) - 1; // Sunday first
-    std::string numbers(std::size_t(offset * kCellWidth), ' ');
-    std::string names = numbers;
-    FillMonthCells(year, month, days);
-    for (int d = 1; d <= days; ++d) {
-        char number[16];
-        std::snprintf(number, sizeof number, "%4d  ", d);
-        numbers += number;
-        names += CellText(MonthCells()[std::size_t(d)]);
-        if ((offset + d) % 7 == 0 || d == days) {
-            out << numbers.substr(0, numbers.find_last_not_of(' ') + 1) << "\n"
-                << names.substr(0, names.find_last_not_of(' ') + 1) << "\n";
-            numbers.clear();
-            names.clear();
+void WriteJson(const std::vector<YearMonth> &months, std::ostream &out)
+{
+    PrintJson(out, [&](JsonWriter &json) {
+        json.BeginObject().Key("months").BeginArray();
+        for (const YearMonth &m : months) {
+            const int days = date::DaysInMonth(m.year, m.month);
+            ModAgrCAl::FillMonthCells(m.year, m.month, days);
+            json.BeginObject().Field("year", m.year).Field("month", m.month).Key("days").BeginArray();
+            for (int d = 1; d <= days; ++d)
+                WriteDayObject(json, date::FromYmd(m.year, m.month, d), ModAgrCAl::MonthCells()[std::size_t(d)]);
+            json.EndArray().Key("terms").BeginArray();
+            WriteTermObject(json, m.year, 2 * m.month - 1);
+            WriteTermObject(json, m.year, 2 * m.month);
+            json.EndArray().EndObject();
         }
+        json.EndArray().EndObject();
+    });
+}
+
+void WriteGrids(const Invocation &call, const std::vector<YearMonth> &months, const date::Ymd &today, std::ostream &out)
+{
+    GridStyle style;
+    style.monday = call.monday;
+    if (call.color)
+        style.highlight = today;
+    if (months.size() == 1) {
+        WriteLines(out, MonthGrid(months[0].year, months[0].month, style));
+        return;
     }
-    out << GetsTermText(year, 2 * month - 1) << "  " << GetsTermText(year, 2 * month) << "\n";
+    style.sixWeeks = true;
+    style.yearInTitle = !call.wholeYear;
+    constexpr int width = kMonthsPerRow * kGridWidth + (kMonthsPerRow - 1) * kMonthGap;
+    if (call.wholeYear)
+        WriteLines(out, {Centred(std::to_string(months[0].year) + "年", width), TextLine()});
+    for (std::size_t first = 0; first < months.size(); first += kMonthsPerRow) {
+        if (first > 0)
+            out << "\n";
+        std::vector<TextBlock> row;
+        for (std::size_t i = first; i < first + kMonthsPerRow && i < months.size(); ++i)
+            row.push_back(MonthGrid(months[i].year, months[i].month, style));
+        WriteLines(out, SideBySide(row, kGridWidth, kMonthGap));
+    }
+}
+
+void Run(const Invocation &call, std::ostream &out)
+{
+    const date::Ymd today = date::YmdOf(date::Today());
+    const std::vector<YearMonth> months = ChosenMonths(call, today);
+    if (call.json)
+        WriteJson(months, out);
+    else
+        WriteGrids(call, months, today, out);
 }
 
 } // namespace
@@ -88,12 +122,22 @@ void Run(Args args, std::ostream &out)
 Command MonthCommand()
 {
     return {"month",
-            "month [YEAR MONTH]         a month grid with the lunar days",
-            "usage: corvcal month [YEAR MONTH]\n"
-            "Prints a Gregorian month as a grid, Sunday first, each day with its festival or lunar day\n"
-            "name beneath (the month name on the first day of a lunar month), then the month's two solar\n"
-            "terms. Without arguments: this month.\n"
-            "Months 1900-02 to 2031-12.\n",
+            "month [YEAR MONTH]         a month grid with the lunar days (-3, -y [YEAR])",
+            "usage: corvcal month [YEAR MONTH] [-3 | -y [YEAR]] [--monday] [--json]\n"
+            "Prints a Gregorian month as a grid, each day with its festival or lunar day name beneath\n"
+            "(the month name on the first day of a lunar month), then the month's two solar terms.\n"
+            "Without YEAR MONTH: this month. `corvcal` alone, or with these options only, does the same.\n"
+            "Months {months}.\n"
+            "  -3              the month before, this one and the one after, side by side\n"
+            "  -y [YEAR]       the twelve months of a year ({whole-years}), three a row\n"
+            "  --monday        weeks start on Monday (else Sunday)\n"
+            "  --color[=WHEN]  today in reverse video: auto (on a terminal, unless NO_COLOR is set),\n"
+            "                  always, never\n"
+            "  --json          {\"months\": [MONTH, ...]}, one MONTH for each grid: {\"year\", \"month\",\n"
+            "                  \"days\": [DAY, ...], \"terms\": [TERM, TERM]}, DAY as `corvcal dump --help`\n"
+            "                  and TERM as `corvcal terms --help` describe them\n",
+            kJsonOption | kLayoutOptions,
+            kUsage,
             Run};
 }
 

@@ -1,3 +1,4 @@
+#include "CalendarJson.h"
 #include "CommandList.h"
 #include "CorvcalArgs.h"
 
@@ -11,29 +12,35 @@ namespace corvane::corvcal
 namespace
 {
 
-constexpr std::string_view kUsage = "corvcal solar YEAR MONTH[R] DAY";
+constexpr std::string_view kUsage = "corvcal solar YEAR MONTH[R] DAY [--json]";
 
-void Run(Args args, std::ostream &out)
+void Run(const Invocation &call, std::ostream &out)
 {
     using namespace ModAgrCAl;
-    ExpectArgCount(args, 3, 3, kUsage);
-    const int year = ParseNumber(args[0], "lunar year", kFirstAgrYear, kLastAgrYear);
-    std::string_view monthText = args[1];
-    const bool leap = !monthText.empty() && monthText.back() == 'R';
-    if (leap)
-        monthText.remove_suffix(1);
-    const int month = ParseNumber(monthText, "lunar month", 1, 12);
+    ExpectArgCount(call, 3, 3, kUsage);
+    const int year = ParseNumber(call.args[0], "lunar year", kFirstYear, kLastYear);
+    const LunarMonthArg month = ParseLunarMonth(call.args[1], "lunar month");
     const AgrYearInfo &row = AgrYear(year);
-    if (leap && row.LeapMonth != month) {
+    if (month.leap && row.LeapMonth != month.month) {
         const std::string name = "lunar year " + std::to_string(year);
         throw UsageError(row.LeapMonth == 0 ? name + " has no leap month"
-                                            : name + " has no leap month " + std::to_string(month)
+                                            : name + " has no leap month " + std::to_string(month.month)
                                  + "; its leap month is " + std::to_string(row.LeapMonth) + "R");
     }
-    const int slot = (leap || (row.LeapMonth != 0 && month > row.LeapMonth)) ? month + 1 : month;
+    const int slot =
+        (month.leap || (row.LeapMonth != 0 && month.month > row.LeapMonth)) ? month.month + 1 : month.month;
     const int length = 29 + row.MonthBig[std::size_t(slot - 1)];
-    const int day = ParseNumber(args[2], "lunar day", 1, length);
-    const date::Date value = AgrToUniDate(std::int16_t(year), MakeMonthText(month, leap), std::int16_t(day));
+    const int day = ParseNumber(call.args[2], "lunar day", 1, length);
+    const std::string monthText = MakeMonthText(month.month, month.leap);
+    const date::Date value = AgrToUniDate(std::int16_t(year), monthText, std::int16_t(day));
+    if (call.json) {
+        PrintJson(out, [&](JsonWriter &json) {
+            json.BeginObject();
+            WriteLunarFields(json, value, {std::int16_t(year), monthText, std::int16_t(day), std::int16_t(slot)});
+            json.EndObject();
+        });
+        return;
+    }
     out << date::Format(value, "YYYY-MM-DD") << "\n";
 }
 
@@ -43,9 +50,13 @@ Command SolarCommand()
 {
     return {"solar",
             "solar YEAR MONTH[R] DAY    the Gregorian day of a lunar date",
-            "usage: corvcal solar YEAR MONTH[R] DAY\n"
-            "Prints the Gregorian day (YYYY-MM-DD) of a lunar date. YEAR is 1900-2031, MONTH 1-12 with R\n"
-            "appended for the leap month (2001 4R), DAY 1 to the length of that month (29 or 30).\n",
+            "usage: corvcal solar YEAR MONTH[R] DAY [--json]\n"
+            "Prints the Gregorian day (YYYY-MM-DD) of a lunar date. YEAR is {years}, MONTH 1-12 with R\n"
+            "appended for the leap month (2001 4R), DAY 1 to the length of that month (29 or 30).\n"
+            "  --json  {\"date\", \"year\", \"month\", \"leap\", \"day\", \"slot\"}: the day and its lunar date,\n"
+            "          as `corvcal lunar --help` describes the fields\n",
+            kJsonOption,
+            kUsage,
             Run};
 }
 

@@ -1,7 +1,7 @@
+#include "CalendarJson.h"
 #include "CommandList.h"
 #include "CorvcalArgs.h"
 
-#include "engine/AgrYearTable.h"
 #include "engine/STermTable.h"
 #include "platform/date/DateFormat.h"
 
@@ -11,13 +11,22 @@ namespace corvane::corvcal
 namespace
 {
 
-constexpr std::string_view kUsage = "corvcal terms YEAR";
+constexpr std::string_view kUsage = "corvcal terms YEAR [--json]";
 
-void Run(Args args, std::ostream &out)
+void Run(const Invocation &call, std::ostream &out)
 {
     using namespace ModAgrCAl;
-    ExpectArgCount(args, 1, 1, kUsage);
-    const int year = ParseNumber(args[0], "year", kFirstAgrYear, kLastAgrYear);
+    ExpectArgCount(call, 1, 1, kUsage);
+    const int year = ParseNumber(call.args[0], "year", kFirstYear, kLastYear);
+    if (call.json) {
+        PrintJson(out, [&](JsonWriter &json) {
+            json.BeginObject().Field("year", year).Key("terms").BeginArray();
+            for (int term = 1; term <= 24; ++term)
+                WriteTermObject(json, year, term);
+            json.EndArray().EndObject();
+        });
+        return;
+    }
     for (int term = 1; term <= 24; ++term) {
         out << term << "\t" << GetsTermName(term) << "\t" << GetsTermText(year, term) << "\t"
             << date::Format(GetsTermMoment(year, term), "YYYY-MM-DD hh:mm") << "\n";
@@ -30,9 +39,13 @@ Command TermsCommand()
 {
     return {"terms",
             "terms YEAR                 the 24 solar terms of a year",
-            "usage: corvcal terms YEAR\n"
-            "Prints the 24 solar terms (节气) of a Gregorian year 1900-2031, one a line, tab-separated:\n"
-            "number (1 = 小寒), name, display text, and the moment in China Standard Time.\n",
+            "usage: corvcal terms YEAR [--json]\n"
+            "Prints the 24 solar terms (节气) of a Gregorian year {years}, one a line, tab-separated:\n"
+            "number (1 = 小寒), name, display text, and the moment in China Standard Time.\n"
+            "  --json  {\"year\", \"terms\": [TERM, ...]}, TERM {\"number\", \"name\", \"text\", \"moment\"}\n"
+            "          with the moment as \"YYYY-MM-DD hh:mm\"\n",
+            kJsonOption,
+            kUsage,
             Run};
 }
 
