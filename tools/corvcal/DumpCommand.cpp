@@ -4,6 +4,7 @@
 #include "engine/AgrConversion.h"
 #include "engine/AgrText.h"
 #include "engine/MonthCells.h"
+#include "engine/STermTable.h"
 #include "platform/date/DateFormat.h"
 
 #include <chrono>
@@ -25,7 +26,7 @@ void Run(Args args, std::ostream &out)
     if (to < from)
         throw UsageError("TO " + DayText(to) + " comes before FROM " + DayText(from));
 
-    std::string text = "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\n";
+    std::string text = "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\tsterm\n";
     const sys_days last = date::DaysFromYmd(to.year, to.month, to.day);
     ModAgrCAl::AgrDate agr;
     ModAgrCAl::DayCell cell;
@@ -37,6 +38,7 @@ void Run(Args args, std::ostream &out)
         ModAgrCAl::UniToAgrDate(std::int16_t(y), std::int16_t(m), std::int16_t(dd), agr);
         ModAgrCAl::FillDayCell(cell, y, m, dd, agr);
         const date::Date value = date::FromDays(d);
+        const int term = ModAgrCAl::STermOnDay(y, m, dd);
         date::AppendFormat(text, value, "YYYY-MM-DD");
         for (const auto &field : {std::to_string(cell.Year),
                                   cell.Month,
@@ -44,7 +46,8 @@ void Run(Args args, std::ostream &out)
                                   std::to_string(cell.MonthSlot),
                                   cell.FestText,
                                   cell.AgrText,
-                                  ModAgrCAl::GetEraName(ModAgrCAl::GetDayEraNumber(value))}) {
+                                  ModAgrCAl::GetEraName(ModAgrCAl::GetDayEraNumber(value)),
+                                  std::string(term ? ModAgrCAl::GetsTermName(term) : "")}) {
             text += '\t';
             text += field;
         }
@@ -64,7 +67,8 @@ Command DumpCommand()
             "1900-01-31 to 2031-12-31), after a header line. Columns: date year month day slot, as\n"
             "`corvcal lunar` describes them; festival (empty when none); cell_text, what the month\n"
             "calendar shows under the day (month name on a lunar month's first day, else day name);\n"
-            "day_era, the day's stem-branch name.\n",
+            "day_era, the day's stem-branch name; sterm, the solar term whose moment falls on the day\n"
+            "(empty when none).\n",
             Run};
 }
 
