@@ -40,6 +40,13 @@ TermArgs CheckTermArgs(int year, int term)
     return {year >= kFirstYear && year <= kLastYear && term >= 1 && term <= 24, year, term};
 }
 
+// An omitted time is that of the effective date: 00:00 for a plain date, the present time when the
+// date was omitted too.
+ModAgrCAl::EraNumbers EraNumbersOf(const CheckedDate &checked, date::Date time, std::int32_t mode)
+{
+    return ModAgrCAl::GetEraNumbers(checked.date, time == date::kNoDate ? checked.date : time, mode);
+}
+
 } // namespace
 
 CheckedDate CheckDateArg(date::Date value)
@@ -90,7 +97,7 @@ QxAgrEraNum GetEraNumber(date::Date CurrDate, date::Date CurTime, std::int32_t i
     const CheckedDate checked = CheckDateArg(CurrDate);
     if (!checked.accepted)
         return {};
-    const ModAgrCAl::EraNumbers n = ModAgrCAl::GetEraNumbers(checked.date, CurTime, iMode);
+    const ModAgrCAl::EraNumbers n = EraNumbersOf(checked, CurTime, iMode);
     return {n.year, n.month, n.day, n.hour};
 }
 
@@ -99,7 +106,7 @@ QxAgrEraStr GetEraString(date::Date CurrDate, date::Date CurTime, std::int32_t i
     const CheckedDate checked = CheckDateArg(CurrDate);
     if (!checked.accepted)
         return {};
-    const ModAgrCAl::EraNumbers n = ModAgrCAl::GetEraNumbers(checked.date, CurTime, iMode);
+    const ModAgrCAl::EraNumbers n = EraNumbersOf(checked, CurTime, iMode);
     return {ModAgrCAl::GetEraName(n.year),
             ModAgrCAl::GetEraName(n.month),
             ModAgrCAl::GetEraName(n.day),
@@ -111,11 +118,12 @@ date::Date AgrDateToUniDate(const QxAgrDateNum &CurrAgrDate)
     const QxAgrDateNum &a = CurrAgrDate;
     if (a.AgrFactYear < kFirstYear || a.AgrFactYear > kLastYear)
         return date::kNoDate;
-    // A month number is 1-12; 13 would address a slot past the end of the lunar year.
-    if (a.AgrMonth < 1 || a.AgrMonth > 12 || a.AgrDay < 0 || a.AgrDay > 30)
-        return date::kNoDate;
+    // Only a lunar date that exists converts: a month of the year (1-12; 13 would address a slot past
+    // the end of the lunar year), the leap flag only on the year's leap month, a day within its month.
+    // Anything else would silently run on into another month.
     const bool leap = a.AgrIsLeep != 0;
-    if (leap && ModAgrCAl::AgrYear(a.AgrFactYear).LeapMonth == 0)
+    const int monthDays = ModAgrCAl::AgrMonthDays(a.AgrFactYear, a.AgrMonth, leap);
+    if (a.AgrDay < 1 || a.AgrDay > monthDays)
         return date::kNoDate;
     return ModAgrCAl::AgrToUniDate(a.AgrFactYear, ModAgrCAl::MakeMonthText(a.AgrMonth, leap), a.AgrDay);
 }

@@ -30,13 +30,16 @@ QxAgrDateStr GetAgrStrDate(date::Date CurrDate = 0);
 std::string GetsTermString(std::int16_t CurrUniYear = 0, std::int16_t sterm = 0);
 date::Date GetsTermDateTime(std::int16_t CurrUniYear = 0, std::int16_t sterm = 0);
 
-// Only the hour and minute of CurTime are read; iMode 1 (XCAgrTerm) follows the solar terms, any other
-// value the lunar calendar.
+// The moment is the calendar day of the effective date at the hour and minute of CurTime (only those
+// are read). An omitted CurTime (the zero date) takes the time of day of the effective date: 00:00
+// for a plain date, the present time when CurrDate is omitted too. iMode 1 (XCAgrTerm) follows the
+// solar terms, any other value the lunar calendar.
 QxAgrEraNum GetEraNumber(date::Date CurrDate = 0, date::Date CurTime = 0, std::int32_t iMode = 0);
 QxAgrEraStr GetEraString(date::Date CurrDate = 0, date::Date CurTime = 0, std::int32_t iMode = 0);
 
-// The zero date for a year outside 1901-2030, a month outside 1-12, a day outside 0-30, or a leap
-// flag in a year without a leap month. AgrMonthBound is not read.
+// The zero date for a lunar date that does not exist: a year outside 1901-2030, a month outside 1-12,
+// a leap flag on a month that is not the year's leap month, a day outside 1 to the length of that
+// month. AgrMonthBound is not read.
 date::Date AgrDateToUniDate(const QxAgrDateNum &CurrAgrDate);
 
 } // namespace corvane::ModPublic

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/automation/EnumInfo.h"
+
 #include <array>
 #include <cstdint>
-#include <string_view>
 
 namespace corvane
 {
@@ -34,34 +35,23 @@ enum EraMode : std::int32_t {
     XCAgrTerm = 1,
 };
 
-struct EnumMember {
-    std::string_view name;
-    std::int32_t value;
-};
-
-struct EnumInfo {
-    std::string_view name;
-    const EnumMember *members;
-    std::size_t count;
-};
-
-inline constexpr EnumMember kApperanceMembers[] = {{"Flat", Flat}, {"3D", ThreeD}};
-inline constexpr EnumMember kAgrDateStrFormatMembers[] = {
+inline constexpr EnumMemberInfo kApperanceMembers[] = {{"Flat", Flat}, {"3D", ThreeD}};
+inline constexpr EnumMemberInfo kAgrDateStrFormatMembers[] = {
     {"cAD_0000Y00M00D_WEEK", cAD_0000Y00M00D_WEEK},
     {"cAD_0000Y00M00D_AGR_YYXMMXDDX", cAD_0000Y00M00D_AGR_YYXMMXDDX},
     {"cAD_0000Y00M00D_AGR_YYXMMXDDX_WEEK", cAD_0000Y00M00D_AGR_YYXMMXDDX_WEEK},
     {"cAD_0000Y00M00D_AGR_MMXDDX", cAD_0000Y00M00D_AGR_MMXDDX},
     {"cAD_0000Y00M00D_AGR_MMXDDX_WEEK", cAD_0000Y00M00D_AGR_MMXDDX_WEEK},
 };
-inline constexpr EnumMember kBorderStyleMembers[] = {{"None", None}, {"Fixed Single", FixedSingle}};
-inline constexpr EnumMember kEraModeMembers[] = {{"XCAgrMonth", XCAgrMonth}, {"XCAgrTerm", XCAgrTerm}};
+inline constexpr EnumMemberInfo kBorderStyleMembers[] = {{"None", None}, {"Fixed Single", FixedSingle}};
+inline constexpr EnumMemberInfo kEraModeMembers[] = {{"XCAgrMonth", XCAgrMonth}, {"XCAgrTerm", XCAgrTerm}};
 
-// Every published enumeration, in the order the type library lists them.
+// Every published enumeration, in the order the type library lists them, each under its fixed UUID.
 inline constexpr std::array<EnumInfo, 4> kPublishedEnums = {{
-    {"cApperance", kApperanceMembers, std::size(kApperanceMembers)},
-    {"cAgrDateStrFormat", kAgrDateStrFormatMembers, std::size(kAgrDateStrFormatMembers)},
-    {"cBorderStyle", kBorderStyleMembers, std::size(kBorderStyleMembers)},
-    {"EraMode", kEraModeMembers, std::size(kEraModeMembers)},
+    {"cApperance", "{B52EE32B-847B-4C8C-BB05-9204EDC6D87F}", kApperanceMembers},
+    {"cAgrDateStrFormat", "{EC3B9B17-6CE4-485A-A9D7-7A000F4F3C6F}", kAgrDateStrFormatMembers},
+    {"cBorderStyle", "{BDD0A8B3-F4BB-4C19-9D59-CE97D003F807}", kBorderStyleMembers},
+    {"EraMode", "{6FCE47F3-1B52-49A3-B972-230C60682624}", kEraModeMembers},
 }};
 
 } // namespace corvane

@@ -64,6 +64,18 @@ inline int AgrYearLength(int year)
     return AgrYearRecordOf(year).length;
 }
 
+// Days in month `month` [1, 12] of lunar year `year`, the leap month when `leap` [29, 30]; 0 when the
+// year has no such month (a month outside [1, 12], or `leap` on a month the year does not repeat).
+// Error 9 for a year outside [1900, 2031].
+inline int AgrMonthDays(int year, int month, bool leap)
+{
+    const AgrYearInfo &row = AgrYear(year);
+    if (month < 1 || month > 12 || (leap && month != row.LeapMonth))
+        return 0;
+    const bool afterLeapSlot = leap || (row.LeapMonth != 0 && month > row.LeapMonth);
+    return 29 + row.MonthBig[std::size_t(afterLeapSlot ? month : month - 1)];
+}
+
 // The year table is compiled-in constant data, so a lookup can never see it empty. What the engine
 // keeps per thread is its life-cycle state: loaded by LoadAgrYearTable (through InitAgrTables) and
 // set back to empty when the last engine client of the thread goes.

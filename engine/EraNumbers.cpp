@@ -51,7 +51,9 @@ EraNumbers GetEraNumbers(date::Date value, date::Date time, int mode)
     if (mode == kEraModeTerm) {
         // The solar month in force: index 1 for the month that begins at "立春" .. 12 for the month that
         // begins at "小寒"; the solar year begins at "立春".
-        const date::Date moment = date::Add(date::Unit::Minute, hour * 60L + minute, value);
+        // The day of `value` at the time of `time`: a time of day `value` carries is not counted again.
+        const date::Date moment =
+            date::Add(date::Unit::Minute, hour * 60L + minute, date::FromDays(date::DayOf(value)));
         const bool after = moment >= GetsTermMoment(ymd.year, 2 * ymd.month - 1);
         int k = after ? ymd.month - 1 : ymd.month - 2;
         int solarYear = ymd.year;

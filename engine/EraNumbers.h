@@ -20,9 +20,10 @@ struct EraNumbers {
 inline constexpr int kEraModeMonth = 0; // XCAgrMonth
 inline constexpr int kEraModeTerm = 1; // XCAgrTerm
 
-// Numbers of date `value` at the hour and minute of `time` (only those are read from it). Any mode
-// other than kEraModeTerm counts as kEraModeMonth. From 23:00 the day and hour are those of the first
-// hour (子) of the next day. Error 9 outside the tables' range.
+// Numbers of the moment made of the calendar day of `value` and the hour and minute of `time` (only
+// those are read from each; a time of day in `value` is ignored). Any mode other than kEraModeTerm
+// counts as kEraModeMonth. From 23:00 the day and hour are those of the first hour (子) of the next
+// day. Error 9 outside the tables' range.
 EraNumbers GetEraNumbers(date::Date value, date::Date time, int mode);
 
 } // namespace corvane::ModAgrCAl

@@ -29,65 +29,119 @@ constexpr double kYearMilliseconds = 31556925974.7;
 // The anchor 1900-01-06 02:05 in minutes after 1899-12-30 00:00.
 constexpr long kAnchorMinutes = 7 * 1440 + 2 * 60 + 5;
 
-// Times of day of the terms of 1900..2031, a row a year, value t - 1 for term t: hexadecimal numbers
-// whose value read as decimal HHMM is the time in China Standard Time ("7EA" = 2026 = 20:26).
-constexpr std::string_view kSTermTimeRows[kAgrYearCount] = {
+// The terms of 1900..2031, a row a year, value t - 1 for term t. times: hexadecimal numbers whose
+// value read as decimal HHMM is the time in China Standard Time ("7EA" = 2026 = 20:26). days: the
+// day of the month of each term's moment, in decimal; empty for the three rows whose times are fixed
+// data, which keep the formula's day.
+struct STermRow {
+    std::string_view times;
+    std::string_view days;
+};
+
+constexpr STermRow kSTermRows[kAgrYearCount] = {
 #include "engine/data/STermTimeRows.inc"
 };
 
-constexpr int HexValue(std::string_view text)
+constexpr int NumberValue(std::string_view text, int base)
 {
     int value = 0;
     for (const char c : text)
-        value = value * 16 + (c <= '9' ? c - '0' : c - 'A' + 10);
+        value = value * base + (c <= '9' ? c - '0' : c - 'A' + 10);
     return value;
 }
 
-using TimeRow = std::array<std::int16_t, 24>;
+using TermRow = std::array<std::int16_t, 24>;
 
-constexpr std::array<TimeRow, kAgrYearCount> ParseTimeTable()
+// The 24 values of a row text, or zeros for an empty text.
+constexpr TermRow ParseRow(std::string_view row, int base)
 {
-    std::array<TimeRow, kAgrYearCount> table{};
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        std::string_view row = kSTermTimeRows[i];
-        for (std::size_t t = 0; t < 24; ++t) {
-            const auto comma = row.find(',');
-            table[i][t] = std::int16_t(HexValue(row.substr(0, comma)));
-            row = comma == std::string_view::npos ? std::string_view{} : row.substr(comma + 1);
-        }
+    TermRow values{};
+    for (std::size_t t = 0; t < 24 && !row.empty(); ++t) {
+        const auto comma = row.find(',');
+        values[t] = std::int16_t(NumberValue(row.substr(0, comma), base));
+        row = comma == std::string_view::npos ? std::string_view{} : row.substr(comma + 1);
     }
-    return table;
+    return values;
 }
 
-constexpr std::array<TimeRow, kAgrYearCount> kSTermTimes = ParseTimeTable();
+struct ParsedRows {
+    std::array<TermRow, kAgrYearCount> times{};
+    std::array<TermRow, kAgrYearCount> days{}; // 0: the formula's day
+};
 
-constexpr bool EveryTimeIsATimeOfDay()
+constexpr ParsedRows ParseTable()
 {
-    for (const TimeRow &row : kSTermTimes)
-        for (const std::int16_t hhmm : row)
+    ParsedRows parsed;
+    for (std::size_t i = 0; i < std::size(kSTermRows); ++i) {
+        parsed.times[i] = ParseRow(kSTermRows[i].times, 16);
+        parsed.days[i] = ParseRow(kSTermRows[i].days, 10);
+    }
+    return parsed;
+}
+
+constexpr ParsedRows kSTermValues = ParseTable();
+
+// Holds the row texts to their format: 24 values of upper-case hexadecimal (times) or decimal
+// (days) digits, separated by single commas.
+constexpr bool IsRowText(std::string_view row, bool hexadecimal)
+{
+    int commas = 0;
+    bool digitBefore = false;
+    for (const char c : row) {
+        const bool digit = (c >= '0' && c <= '9') || (hexadecimal && c >= 'A' && c <= 'F');
+        if (c == ',') {
+            if (!digitBefore)
+                return false;
+            ++commas;
+        } else if (!digit) {
+            return false;
+        }
+        digitBefore = digit;
+    }
+    return commas == 23 && digitBefore;
+}
+
+constexpr bool EveryValueIsATimeOfDayOrADayOfItsMonth()
+{
+    for (std::size_t i = 0; i < std::size(kSTermRows); ++i) {
+        if (!IsRowText(kSTermRows[i].times, true))
+            return false;
+        if (!kSTermRows[i].days.empty() && !IsRowText(kSTermRows[i].days, false))
+            return false;
+        for (std::size_t t = 0; t < 24; ++t) {
+            const int hhmm = kSTermValues.times[i][t];
             if (hhmm < 0 || hhmm > 2359 || hhmm % 100 >= 60)
                 return false;
-    for (const std::string_view row : kSTermTimeRows) {
-        int commas = 0;
-        for (const char c : row) {
-            commas += c == ',';
-            if (!(c == ',' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')))
+            const int day = kSTermValues.days[i][t];
+            const int month = int(t) / 2 + 1;
+            if (!kSTermRows[i].days.empty() && (day < 1 || day > date::DaysInMonth(kFirstAgrYear + int(i), month)))
                 return false;
         }
-        if (commas != 23)
-            return false;
     }
     return true;
 }
 
-static_assert(EveryTimeIsATimeOfDay(), "a solar-term time is not a time of day");
-static_assert(kSTermTimes[0][0] == 308 && kSTermTimes[102][0] == 2026 && kSTermTimes[131][23] == 1058);
+static_assert(EveryValueIsATimeOfDayOrADayOfItsMonth(), "a solar-term value is not a time of day or a day");
+static_assert(kSTermValues.times[0][0] == 308 && kSTermValues.times[102][0] == 2026
+              && kSTermValues.times[131][23] == 1058);
+// The rows whose times are fixed data keep the formula's days; 2009's 立春 falls on 4 February.
+static_assert(kSTermRows[0].days.empty() && kSTermRows[102].days.empty() && kSTermRows[131].days.empty());
+static_assert(kSTermValues.days[109][2] == 4);
 
 double TermOffset(int term)
 {
     if (term < 1 || term > 24)
         throw AutomationError(ErrorNumber::SubscriptOutOfRange);
     return kTermOffsets[std::size_t(term - 1)];
+}
+
+// Row index of a year; error 9 for a year outside [1900, 2031] or a term outside [1, 24].
+std::size_t RowIndex(int year, int term)
+{
+    const auto i = unsigned(year - kFirstAgrYear);
+    if (i >= unsigned(kAgrYearCount) || term < 1 || term > 24)
+        throw AutomationError(ErrorNumber::SubscriptOutOfRange);
+    return i;
 }
 
 // The formula moment of a term, rounded to the whole minute, in minutes after 1899-12-30 00:00.
@@ -116,10 +170,21 @@ int GetsTermDay(int year, int term)
 
 int STermTimeOfDay(int year, int term)
 {
-    const auto i = unsigned(year - kFirstAgrYear);
-    if (i >= unsigned(kAgrYearCount) || term < 1 || term > 24)
-        throw AutomationError(ErrorNumber::SubscriptOutOfRange);
-    return kSTermTimes[i][std::size_t(term - 1)];
+    return kSTermValues.times[RowIndex(year, term)][std::size_t(term - 1)];
+}
+
+int STermDayOfMonth(int year, int term)
+{
+    const int day = kSTermValues.days[RowIndex(year, term)][std::size_t(term - 1)];
+    return day != 0 ? day : GetsTermDay(year, term);
+}
+
+int STermOnDay(int year, int month, int day)
+{
+    for (const int term : {2 * month - 1, 2 * month})
+        if (STermDayOfMonth(year, term) == day)
+            return term;
+    return 0;
 }
 
 std::string GetsTermText(int year, int term)
@@ -128,7 +193,7 @@ std::string GetsTermText(int year, int term)
         TermOffset(term); // a term past the last is a subscript error, not a naming one
     std::string text(GetsTermName(term));
     text += "：";
-    text += std::to_string(GetsTermDay(year, term));
+    text += std::to_string(STermDayOfMonth(year, term));
     text += "日";
     date::AppendNumber(text, STermTimeOfDay(year, term), "00时00分");
     return text;
@@ -136,7 +201,7 @@ std::string GetsTermText(int year, int term)
 
 date::Date GetsTermMoment(int year, int term)
 {
-    const int day = GetsTermDay(year, term);
+    const int day = STermDayOfMonth(year, term);
     const int hhmm = STermTimeOfDay(year, term);
     const int month = (term + term % 2) / 2;
     return date::Join(date::DaysFromYmd(year, month, day), (hhmm / 100) * 3600.0 + (hhmm % 100) * 60.0);

@@ -1,5 +1,7 @@
-// The classes libcorvane.so serves to hosts, by ProgID.
+// The classes libcorvane.so serves to hosts, by ProgID, and the enumerations its type library
+// publishes.
 #include "api/CQxCalObject.h"
+#include "api/QxEnums.h"
 #include "platform/automation/EntryPoint.h"
 #if CORVANE_WITH_QT
 #include "controls/month/QxMonth.h"
@@ -24,6 +26,8 @@ ObjectHandle Create()
 
 void RegisterLibraryClasses(ClassRegistry &registry)
 {
+    for (const EnumInfo &published : kPublishedEnums)
+        registry.RegisterEnum(published);
     registry.Register({CQxCalObject::kProgId, Create<CQxCalObject>, CQxCalObject::Info});
 #if CORVANE_WITH_QT
     registry.Register({QxMonth::kProgId, Create<QxMonth>, QxMonth::Info});

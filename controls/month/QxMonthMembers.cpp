@@ -162,7 +162,12 @@ constexpr EventInfo kEvents[] = {
 const ClassInfo &QxMonth::Info()
 {
     static const std::vector<MemberInfo> members = MakeMembers();
-    static const ClassInfo info("_QxMonth", {members}, kEvents);
+    static constexpr ClassIdentity kIdentity{.className = "QxMonth",
+                                             .classUuid = "{C96D7607-34AD-4090-802B-0B3F8C212F98}",
+                                             .interfaceUuid = "{02695643-083E-4E27-9B68-404E5B746ED5}",
+                                             .eventsName = "__QxMonth",
+                                             .eventsUuid = "{FA9F0E8A-B7C3-4167-A350-9187044B11CB}"};
+    static const ClassInfo info("_QxMonth", {members}, kEvents, "", kIdentity);
     return info;
 }
 

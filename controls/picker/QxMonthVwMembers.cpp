@@ -131,7 +131,12 @@ constexpr EventInfo kEvents[] = {
 const ClassInfo &QxMonthVw::Info()
 {
     static const std::vector<MemberInfo> members = MakeMembers();
-    static const ClassInfo info("_QxMonthVw", {members}, kEvents);
+    static constexpr ClassIdentity kIdentity{.className = "QxMonthVw",
+                                             .classUuid = "{4E9375C8-3E5B-416C-93B8-F7770944C9E2}",
+                                             .interfaceUuid = "{9AA4E31E-04F2-497B-9310-16FC8CEA4B2A}",
+                                             .eventsName = "__QxMonthVw",
+                                             .eventsUuid = "{9F749015-6088-498D-A5FE-F8687C876B6C}"};
+    static const ClassInfo info("_QxMonthVw", {members}, kEvents, "", kIdentity);
     return info;
 }
 

@@ -118,7 +118,12 @@ const ClassInfo &DateUpDown::Info()
 {
     static const std::vector<MemberInfo> members =
         MakeMembers<DateUpDown, &DateUpDown::SetCurrDate>(spin::ValueName(spin::SpinKind::Date), kDateMethodsId);
-    static const ClassInfo info("_DateUpDown", {members}, kEvents);
+    static constexpr ClassIdentity kIdentity{.className = "DateUpDown",
+                                             .classUuid = "{A96DAE1E-6BB5-4031-ACD5-1E8D628A8D13}",
+                                             .interfaceUuid = "{54191A2D-98EC-4104-A235-6C49A353F95A}",
+                                             .eventsName = "__DateUpDown",
+                                             .eventsUuid = "{F0272C1D-02CA-4DE8-A468-52FA71E421A6}"};
+    static const ClassInfo info("_DateUpDown", {members}, kEvents, "", kIdentity);
     return info;
 }
 
@@ -126,7 +131,12 @@ const ClassInfo &TimeUpDown::Info()
 {
     static const std::vector<MemberInfo> members =
         MakeMembers<TimeUpDown, &TimeUpDown::SetCurrTime>(spin::ValueName(spin::SpinKind::Time), kTimeMethodsId);
-    static const ClassInfo info("_TimeUpDown", {members}, kEvents);
+    static constexpr ClassIdentity kIdentity{.className = "TimeUpDown",
+                                             .classUuid = "{0990E05A-93E5-464E-92F3-12F54CD1E2EB}",
+                                             .interfaceUuid = "{B89707E9-6B63-4086-8AD3-7837C5191F8B}",
+                                             .eventsName = "__TimeUpDown",
+                                             .eventsUuid = "{BB68F68A-397E-453B-B3D6-EAC477965E36}"};
+    static const ClassInfo info("_TimeUpDown", {members}, kEvents, "", kIdentity);
     return info;
 }
 

@@ -187,6 +187,67 @@ typedef struct corv_class_desc {
     const corv_member_desc *events;
 } corv_class_desc;
 
+/* ---- the type library ---------------------------------------------------------------------------- */
+
+/* What a library publishes beyond its classes' members: the enumerations that members and parameters
+ * name in type_name (an EraMode parameter takes the values of the enumeration EraMode), and each
+ * class's identities. UUIDs are in registry form, "{8-4-4-4-12}" in upper-case hexadecimal, and fixed:
+ * a host may keep them. Names are the published ones, which need not be identifiers ("3D"). */
+typedef struct corv_enum_member {
+    const char *name;
+    int32_t value;
+} corv_enum_member;
+
+typedef struct corv_enum_desc {
+    const char *name;
+    const char *uuid;
+    size_t member_count;
+    const corv_enum_member *members;
+} corv_enum_desc;
+
+/* A creatable class: its ProgID, the class, its default interface (the name corv_class_desc carries)
+ * and its events interface ("" name and UUID for a class that raises no events). */
+typedef struct corv_class_identity {
+    const char *progid;
+    const char *class_name;
+    const char *class_uuid;
+    const char *interface_name;
+    const char *interface_uuid;
+    const char *events_name;
+    const char *events_uuid;
+} corv_class_identity;
+
+typedef struct corv_type_library {
+    uint32_t size; /* sizeof(corv_type_library) of the library: later additions are present when it
+                      reaches past them */
+    size_t enum_count;
+    const corv_enum_desc *enums;
+    size_t class_count; /* the classes that publish identities, in registration order */
+    const corv_class_identity *classes;
+} corv_type_library;
+
+/* Named constants of the library's published enumerations: CORV_ followed by the member's published
+ * name, blanks written as underscores. */
+typedef enum corv_cApperance {
+    CORV_Flat = 0,
+    CORV_3D = 1
+} corv_cApperance;
+typedef enum corv_cAgrDateStrFormat {
+    CORV_cAD_0000Y00M00D_WEEK = 0,
+    CORV_cAD_0000Y00M00D_AGR_YYXMMXDDX = 1,
+    CORV_cAD_0000Y00M00D_AGR_YYXMMXDDX_WEEK = 2,
+    CORV_cAD_0000Y00M00D_AGR_MMXDDX = 3,
+    CORV_cAD_0000Y00M00D_AGR_MMXDDX_WEEK = 4
+} corv_cAgrDateStrFormat;
+typedef enum corv_cBorderStyle {
+    CORV_None = 0,
+    CORV_Fixed_Single = 1
+} corv_cBorderStyle;
+typedef enum corv_EraMode {
+    CORV_XCAgrMonth = 0,
+    CORV_XCAgrTerm = 1
+} corv_EraMode;
+
 /* ---- objects ------------------------------------------------------------------------------------ */
 
 /* Filled by the library when a call fails: the error number and a UTF-8 description, cut at a
@@ -319,7 +380,13 @@ typedef struct corv_library {
     uint32_t size;
     int32_t (*get_classes)(const corv_class_entry **entries, size_t *count, corv_error *err);
     int32_t (*create_object)(const char *progid, corv_object **out, corv_error *err);
+    /* Added after the first release: present when size reaches past it (see corv_find_type_library).
+     * The table lives as long as the library. */
+    int32_t (*get_type_library)(const corv_type_library **lib, corv_error *err);
 } corv_library;
+
+/* The size of the table before `get_type_library` was added; a library's table is at least this long. */
+#define CORV_LIBRARY_BASE_SIZE offsetof(corv_library, get_type_library)
 
 /* The one symbol a library exports: returns its table, or NULL when it cannot serve abi_version. */
 #define CORV_ENTRY_POINT_NAME "CorvaneGetLibrary"
@@ -352,6 +419,10 @@ void corv_registry_entries_free(corv_registry_entry *entries, size_t count);
 int32_t corv_create_object(const char *progid, corv_object **object);
 /* The class of a registered ProgID, without creating an object. */
 int32_t corv_find_class(const char *progid, const corv_class_desc **cls);
+/* The type library of the library registered for a ProgID, without creating an object: its published
+ * enumerations and its classes' identities. A library whose table predates the entry fails with 438;
+ * *lib is NULL after any failure. */
+int32_t corv_find_type_library(const char *progid, const corv_type_library **lib);
 
 /* ---- last error --------------------------------------------------------------------------------- */
 

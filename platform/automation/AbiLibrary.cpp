@@ -3,6 +3,7 @@
 #include "AbiClassDesc.h"
 #include "AbiError.h"
 #include "AbiObject.h"
+#include "AbiTypeLibrary.h"
 #include "ClassRegistry.h"
 
 #include <memory>
@@ -48,7 +49,18 @@ std::int32_t CreateObject(const char *progid, corv_object **out, corv_error *err
     });
 }
 
-constexpr corv_library kLibrary = {CORV_ABI_VERSION, sizeof(corv_library), GetClasses, CreateObject};
+std::int32_t GetTypeLibrary(const corv_type_library **lib, corv_error *err)
+{
+    if (lib)
+        *lib = nullptr;
+    return Guard(err, [&] {
+        if (!lib)
+            throw AutomationError(ErrorNumber::InvalidCall);
+        *lib = &DescribeTypeLibrary(ClassRegistry::Instance());
+    });
+}
+
+constexpr corv_library kLibrary = {CORV_ABI_VERSION, sizeof(corv_library), GetClasses, CreateObject, GetTypeLibrary};
 
 } // namespace
 

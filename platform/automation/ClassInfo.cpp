@@ -17,6 +17,19 @@ namespace
     throw std::logic_error(std::string("member table of ") + className + ": " + what);
 }
 
+void CheckIdentity(const char *className, const ClassIdentity &id, bool hasEvents)
+{
+    if (!id.className || !id.classUuid || !id.interfaceUuid || !id.eventsName || !id.eventsUuid)
+        BadTable(className, "an identity with a null field");
+    if (!*id.className && !*id.classUuid && !*id.interfaceUuid && !*id.eventsName && !*id.eventsUuid)
+        return;
+    if (!*id.className || !IsUuidText(id.classUuid) || !IsUuidText(id.interfaceUuid))
+        BadTable(className, "an identity needs a class name and UUIDs for the class and its interface");
+    if (hasEvents != (*id.eventsName != '\0') || (*id.eventsName && !IsUuidText(id.eventsUuid))
+        || (!*id.eventsName && *id.eventsUuid))
+        BadTable(className, "the events interface of an identity does not match the events");
+}
+
 } // namespace
 
 int CompareNames(std::string_view a, std::string_view b) noexcept
@@ -36,11 +49,14 @@ int CompareNames(std::string_view a, std::string_view b) noexcept
 ClassInfo::ClassInfo(const char *name,
                      std::initializer_list<std::span<const MemberInfo>> memberGroups,
                      std::span<const EventInfo> events,
-                     const char *help)
+                     const char *help,
+                     const ClassIdentity &identity)
     : m_name(name)
     , m_help(help ? help : "")
+    , m_identity(identity)
     , m_events(events.begin(), events.end())
 {
+    CheckIdentity(name, identity, !events.empty());
     for (std::span<const MemberInfo> group : memberGroups)
         m_members.insert(m_members.end(), group.begin(), group.end());
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ClassIdentity.h"
 #include "MemberInfo.h"
 
 #include <initializer_list>
@@ -21,19 +22,23 @@ namespace corvane
 //     }
 //
 // Member groups are concatenated in the order given, so members shared by several classes can live
-// in one constant array. A malformed table (two rows with the same id and kind, one name under two
-// ids, a row without accessor, a required parameter after an optional one, two events with the same
-// id or name) is a programming error: std::logic_error.
+// in one constant array. The name is that of the class's default interface; `identity` adds the
+// class's other type-library identities. A malformed table (two rows with the same id and kind, one
+// name under two ids, a row without accessor, a required parameter after an optional one, two events
+// with the same id or name, an identity with a UUID that is not one, or with an events interface on a
+// class without events or none on a class with events) is a programming error: std::logic_error.
 class ClassInfo
 {
 public:
     ClassInfo(const char *name,
               std::initializer_list<std::span<const MemberInfo>> memberGroups,
               std::span<const EventInfo> events = {},
-              const char *help = "");
+              const char *help = "",
+              const ClassIdentity &identity = {});
 
     const char *Name() const { return m_name; }
     const char *Help() const { return m_help; }
+    const ClassIdentity &Identity() const { return m_identity; }
     std::span<const MemberInfo> Members() const { return m_members; }
     std::span<const EventInfo> Events() const { return m_events; }
 
@@ -58,6 +63,7 @@ private:
 
     const char *m_name;
     const char *m_help;
+    ClassIdentity m_identity;
     std::vector<MemberInfo> m_members;
     std::vector<EventInfo> m_events;
     std::vector<std::int64_t> m_keys; // sorted

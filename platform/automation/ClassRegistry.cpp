@@ -53,6 +53,31 @@ ObjectHandle ClassRegistry::Create(std::string_view progid) const
     return object;
 }
 
+void ClassRegistry::RegisterEnum(const EnumInfo &info)
+{
+    if (!info.name || !*info.name || !info.uuid || !IsUuidText(info.uuid) || info.members.empty())
+        throw std::logic_error("enumeration registered without name, UUID or members");
+    for (std::size_t i = 0; i < info.members.size(); ++i) {
+        const char *member = info.members[i].name;
+        if (!member || !*member)
+            throw std::logic_error(std::string("enumeration ") + info.name + " has a member without name");
+        for (std::size_t j = 0; j < i; ++j)
+            if (NamesEqual(info.members[j].name, member))
+                throw std::logic_error(std::string("enumeration ") + info.name + " repeats the member " + member);
+    }
+    const std::lock_guard lock(m_mutex);
+    for (const EnumInfo &entry : m_enums)
+        if (NamesEqual(entry.name, info.name))
+            throw std::logic_error(std::string("enumeration registered twice: ") + info.name);
+    m_enums.push_back(info);
+}
+
+std::vector<EnumInfo> ClassRegistry::Enums() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_enums;
+}
+
 void RegisterClass(const char *progid, ObjectFactory create, ClassInfoGetter info)
 {
     ClassRegistry::Instance().Register({progid, create, info});

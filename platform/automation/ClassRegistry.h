@@ -2,6 +2,7 @@
 
 #include "AutomationObject.h"
 #include "ClassInfo.h"
+#include "EnumInfo.h"
 
 #include <mutex>
 #include <optional>
@@ -21,9 +22,10 @@ struct ClassRegistration {
     ClassInfoGetter info;
 };
 
-// The creatable classes a library serves through its entry point. Each library (each copy of the
-// automation runtime) has its own list; the entry point fills it once, through
-// RegisterLibraryClasses (EntryPoint.h), before the first host request.
+// The creatable classes and the published enumerations a library serves through its entry point: with
+// the classes' own tables, its type library. Each library (each copy of the automation runtime) has
+// its own lists; the entry point fills them once, through RegisterLibraryClasses (EntryPoint.h),
+// before the first host request.
 class ClassRegistry
 {
 public:
@@ -37,9 +39,15 @@ public:
     // unknown ProgID is error 429.
     ObjectHandle Create(std::string_view progid) const;
 
+    // An enumeration without name, UUID or members, with an empty or repeated member name, or with a
+    // name already registered (ASCII case-insensitive) is std::logic_error.
+    void RegisterEnum(const EnumInfo &info);
+    std::vector<EnumInfo> Enums() const;
+
 private:
     mutable std::mutex m_mutex;
     std::vector<ClassRegistration> m_entries;
+    std::vector<EnumInfo> m_enums;
 };
 
 void RegisterClass(const char *progid, ObjectFactory create, ClassInfoGetter info);

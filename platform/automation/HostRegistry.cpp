@@ -141,4 +141,22 @@ int32_t corv_find_class(const char *progid, const corv_class_desc **cls)
     });
 }
 
+int32_t corv_find_type_library(const char *progid, const corv_type_library **lib)
+{
+    if (lib)
+        *lib = nullptr;
+    return host::HostCall([&] {
+        if (!lib)
+            throw AutomationError(ErrorNumber::InvalidCall);
+        const corv_library &library = LibraryFor(progid);
+        if (library.size < CORV_LIBRARY_BASE_SIZE + sizeof library.get_type_library || !library.get_type_library)
+            throw AutomationError(ErrorNumber::NoSuchMember,
+                                  "Object doesn't support this property or method: the library registered for "
+                                      + std::string(progid) + " publishes no type library");
+        corv_error err{};
+        if (const int32_t rc = library.get_type_library(lib, &err))
+            abi::ThrowError(rc, err);
+    });
+}
+
 } // extern "C"

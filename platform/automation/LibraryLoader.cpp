@@ -41,7 +41,7 @@ const corv_library &LoadCorvaneLibrary(const std::filesystem::path &path)
                               std::string("Can't find library entry point ") + CORV_ENTRY_POINT_NAME + " in " + key);
     const auto entry = reinterpret_cast<corv_entry_fn>(symbol);
     const corv_library *library = entry(CORV_ABI_VERSION);
-    if (!library || library->size < sizeof(corv_library) || !library->get_classes || !library->create_object)
+    if (!library || library->size < CORV_LIBRARY_BASE_SIZE || !library->get_classes || !library->create_object)
         throw AutomationError(ErrorNumber::CannotCreateObject,
                               "Cannot create object: " + key + " does not serve Corvane ABI version "
                                   + std::to_string(CORV_ABI_VERSION));

@@ -91,6 +91,9 @@ TEST_F(CQxCalAbi, SolarTerms)
     const double moment = cal.Call("GetsTermDateTime", std::int16_t(2002), std::int16_t(1)).Date();
     EXPECT_DOUBLE_EQ(moment, 37261.0 + (20 * 60 + 26) / 1440.0); // 2002-01-05 20:26
     EXPECT_EQ(cal.Call("GetsTermDateTime", std::int16_t(2031), std::int16_t(1)).Date(), 0.0);
+    // 立春 2009 came at 00:49:48 on 4 February.
+    EXPECT_EQ(cal.Call("GetsTermString", std::int16_t(2009), std::int16_t(3)).String(), "立春：4日00时50分");
+    EXPECT_DOUBLE_EQ(cal.Call("GetsTermDateTime", std::int16_t(2009), std::int16_t(3)).Date(), 39848.0 + 50 / 1440.0);
 }
 
 TEST_F(CQxCalAbi, EraNumbersTakeTheTimeAndModeByReference)
@@ -106,6 +109,37 @@ TEST_F(CQxCalAbi, EraNumbersTakeTheTimeAndModeByReference)
     // 2002-01-20 12:00 by the solar terms: the 辛丑 month.
     EXPECT_EQ(cal.Call("GetEraNumber", Variant::Date(37276.0), Variant::Date(0.5), std::int32_t(1)).Field(1).I2(), 38);
     EXPECT_EQ(Texts(cal.Call("GetEraString", Variant::Date(48000.0))), (std::vector<std::string>{"", "", "", ""}));
+}
+
+// Year and month names of moments as hosts pass them: a date, a time, a mode.
+TEST_F(CQxCalAbi, EraNamesOfMomentsAroundTermsAndLunarNewYears)
+{
+    struct Case {
+        const char *what;
+        double day, time;
+        std::int32_t mode;
+        const char *year, *month;
+    };
+    const double feb4At0430 = 37291.0 + 4.5 / 24; // 2002-02-04 04:30; 立春 is at 08:08
+    const Case cases[] = {
+        {"time counted once", feb4At0430, feb4At0430, 1, "辛巳", "辛丑"},
+        {"the true 立春 of 2009", 39847.5, 0.5, 1, "戊子", "乙丑"}, // 2009-02-03 12:00
+        {"leap 4th month", 37034.0, 0.0, 0, "辛巳", "癸巳"}, // 2001-05-23
+        {"lunar New Year 2001, before 立春", 36915.0, 0.5, 0, "辛巳", "庚寅"}, // 2001-01-24
+        {"its eve", 36914.0, 0.5, 0, "庚辰", "己丑"},
+        {"lunar New Year 2002, after 立春", 37299.0, 0.5, 0, "壬午", "壬寅"}, // 2002-02-12
+        {"its eve", 37298.0, 0.5, 0, "辛巳", "辛丑"},
+    };
+    for (const Case &c : cases) {
+        Variant time = Variant::Date(c.time);
+        Variant mode = c.mode;
+        const std::vector<std::string> names =
+            Texts(cal.Call("GetEraString", Variant::Date(c.day), Variant::Ref(time), Variant::Ref(mode)));
+        ASSERT_EQ(names.size(), 4u);
+        EXPECT_EQ(names[0], c.year) << c.what;
+        EXPECT_EQ(names[1], c.month) << c.what;
+    }
+    EXPECT_EQ(cal.Call("GetEraNumber", Variant::Date(37034.0)).Field(1).I2(), 30); // 癸巳
 }
 
 Variant DateNum(int year, int month, int day, int leap)
@@ -127,7 +161,10 @@ TEST_F(CQxCalAbi, LunarToGregorianScreensTheRecord)
     const Case cases[] = {
         {2001, 4, 1, -1, 37034.0}, // 2001-05-23, the leap 4th month
         {2001, 4, 1, 0, 37004.0}, // 2001-04-23
-        {2001, 3, 1, -1, 37004.0},
+        {2001, 4, 29, -1, 37062.0}, // 2001-06-20, the leap month's last day
+        {2001, 3, 1, -1, 0.0}, // 2001 repeats the 4th month, not the 3rd
+        {2001, 4, 30, -1, 0.0}, // the leap 4th month has 29 days
+        {2001, 4, 0, 0, 0.0},
         {2002, 4, 1, -1, 0.0}, // no leap month in 2002
         {2001, 13, 1, 0, 0.0},
         {1900, 1, 1, 0, 0.0},

@@ -93,9 +93,34 @@ TEST_F(ModPublicTest, EraNumbersAndStrings)
     EXPECT_EQ(ModPublic::GetEraNumber(FromYmd(2002, 1, 20), date::FromHms(12, 0, 0), XCAgrTerm).AgrMonth, 38);
     EXPECT_EQ(ModPublic::GetEraNumber(FromYmd(1900, 6, 1)), QxAgrEraNum{});
     EXPECT_EQ(ModPublic::GetEraString(FromYmd(2031, 6, 1)), QxAgrEraStr{});
-    // Omitted time counts as 00:00, omitted date as now.
-    EXPECT_EQ(ModPublic::GetEraNumber(day).AgrTime, ModPublic::GetEraNumber(day, date::FromHms(0, 0, 0)).AgrTime);
-    EXPECT_EQ(ModPublic::GetEraNumber(0, 0).AgrDay, 25);
+}
+
+struct EraMomentCase {
+    const char *what;
+    date::Date day;
+    date::Date time;
+    std::int32_t mode;
+    QxAgrEraStr expected;
+};
+
+// One moment: the calendar day of CurrDate at the time of CurTime. An omitted CurTime is the time of
+// the effective date: 00:00 for a plain date, the present (10:30, 巳) when the date is omitted too.
+TEST_F(ModPublicTest, EraStringsOfOneMoment)
+{
+    const date::Date feb4At0430 = FromYmd(2002, 2, 4) + date::FromHms(4, 30, 0); // 立春 2002 is at 08:08
+    const EraMomentCase cases[] = {
+        {"time counted once", feb4At0430, feb4At0430, XCAgrTerm, {"辛巳", "辛丑", "癸卯", "甲寅"}},
+        {"time of day only", feb4At0430, date::FromHms(8, 8, 0), XCAgrTerm, {"壬午", "壬寅", "癸卯", "丙辰"}},
+        {"plain date, no time", FromYmd(2002, 7, 19), 0, XCAgrMonth, {"壬午", "丁未", "戊子", "壬子"}},
+        {"timed date, no time", FromYmd(2002, 7, 19) + 0.4375, 0, XCAgrMonth, {"壬午", "丁未", "戊子", "丁巳"}},
+        {"nothing", 0, 0, XCAgrMonth, {"壬午", "丁未", "戊子", "丁巳"}},
+        {"no date, a time", 0, date::FromHms(23, 30, 0), XCAgrMonth, {"壬午", "丁未", "己丑", "甲子"}},
+        {"leap month", FromYmd(2001, 5, 23), 0, XCAgrMonth, {"辛巳", "癸巳", "丙戌", "戊子"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ModPublic::GetEraString(c.day, c.time, c.mode), c.expected) << c.what;
+    EXPECT_EQ(ModPublic::GetEraNumber(), (QxAgrEraNum{19, 44, 25, 54}));
+    EXPECT_EQ(ModPublic::GetEraNumber(FromYmd(2001, 5, 23)).AgrMonth, 30);
 }
 
 struct ToUniCase {
@@ -108,10 +133,14 @@ TEST_F(ModPublicTest, AgrDateToUniDateScreensTheRecord)
     const ToUniCase cases[] = {
         {{2001, 4, 1, -1, 0}, FromYmd(2001, 5, 23)}, // the leap 4th month
         {{2001, 4, 1, 0, 0}, FromYmd(2001, 4, 23)},
-        {{2001, 3, 1, -1, 0}, FromYmd(2001, 4, 23)}, // slot 4: the regular 4th month
+        {{2001, 4, 29, -1, 0}, FromYmd(2001, 6, 20)}, // the last day of the leap month
+        {{2001, 3, 1, -1, 0}, 0}, // 2001 repeats the 4th month, not the 3rd
+        {{2001, 4, 30, -1, 0}, 0}, // the leap 4th month has 29 days
         {{2002, 4, 1, -1, 0}, 0}, // 2002 has no leap month
         {{2002, 6, 10, 0, 99}, FromYmd(2002, 7, 19)}, // AgrMonthBound is not read
-        {{2002, 1, 0, 0, 0}, FromYmd(2002, 2, 11)}, // day 0 is the day before the 1st
+        {{2002, 1, 30, 0, 0}, FromYmd(2002, 3, 13)}, // a 30-day month
+        {{2002, 3, 30, 0, 0}, 0}, // a 29-day month
+        {{2002, 1, 0, 0, 0}, 0}, // there is no day 0
         {{1900, 1, 1, 0, 0}, 0},
         {{2031, 1, 1, 0, 0}, 0},
         {{2002, 0, 1, 0, 0}, 0},

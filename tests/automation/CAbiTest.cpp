@@ -405,6 +405,60 @@ TEST_F(CAbi, MembersAndEventsCanBeListedWithoutAnObject)
     EXPECT_EQ(corv_find_class("Test.Unknown", &cls), 429);
 }
 
+// A host learns what an enumeration-typed member takes, and the class's identities, from the library's
+// type library, without creating an object.
+TEST_F(CAbi, TheTypeLibraryPublishesEnumerationsAndIdentities)
+{
+    const corv_type_library *lib = nullptr;
+    ASSERT_EQ(corv_find_type_library("corvane.TOY", &lib), 0) << corv_last_error_message();
+    ASSERT_NE(lib, nullptr);
+    ASSERT_EQ(lib->enum_count, 1u);
+    const corv_enum_desc &shade = lib->enums[0];
+    const corv_class_desc *cls = nullptr;
+    ASSERT_EQ(corv_find_class("Corvane.Toy", &cls), 0);
+    const corv_member_desc *member = FindMember(*cls, "Shade", CORV_PROPERTY_GET);
+    ASSERT_NE(member, nullptr);
+    EXPECT_STREQ(member->type_name, shade.name);
+    ASSERT_EQ(shade.member_count, 2u);
+    EXPECT_STREQ(shade.members[1].name, "Dark Grey");
+    EXPECT_EQ(shade.members[1].value, 7);
+    EXPECT_STREQ(shade.uuid, "{0D6F3C7E-5B1A-4E27-9C44-2A1B3C4D5E6F}");
+
+    // CToyTwin publishes no identities.
+    ASSERT_EQ(lib->class_count, 1u);
+    EXPECT_STREQ(lib->classes[0].progid, "Corvane.Toy");
+    EXPECT_STREQ(lib->classes[0].class_name, "Toy");
+    EXPECT_STREQ(lib->classes[0].interface_name, cls->name);
+    EXPECT_STREQ(lib->classes[0].events_name, "CToyEvents");
+    EXPECT_STREQ(lib->classes[0].events_uuid, "{6A0E2B3C-1D4F-4A5B-8C6D-7E8F9A0B1C2F}");
+
+    // The same library answers every one of its ProgIDs with the same table.
+    const corv_type_library *again = nullptr;
+    ASSERT_EQ(corv_find_type_library("Corvane.ToyTwin", &again), 0);
+    EXPECT_EQ(again, lib);
+
+    static const corv_type_library kStale{};
+    lib = &kStale;
+    EXPECT_EQ(corv_find_type_library("Test.Unknown", &lib), 429);
+    EXPECT_EQ(lib, nullptr);
+    EXPECT_EQ(corv_find_type_library("Corvane.Toy", nullptr), 5);
+}
+
+// A library built before the type library entry still loads and lists its classes; asking it for a
+// type library is error 438, not a read past its table.
+TEST_F(CAbi, ALibraryWithAnOlderTableHasNoTypeLibrary)
+{
+    ASSERT_EQ(corv_register_library(CORVANE_OLDTABLE_LIBRARY, nullptr), 0) << corv_last_error_message();
+    const corv_class_desc *cls = nullptr;
+    ASSERT_EQ(corv_find_class("Corvane.Old", &cls), 0) << corv_last_error_message();
+    EXPECT_STREQ(cls->name, "COld");
+    static const corv_type_library kStale{};
+    const corv_type_library *lib = &kStale;
+    EXPECT_EQ(corv_find_type_library("Corvane.Old", &lib), CORV_E_NO_SUCH_MEMBER);
+    EXPECT_EQ(lib, nullptr);
+    EXPECT_NE(std::string(corv_last_error_message()).find("publishes no type library"), std::string::npos);
+}
+
 TEST_F(CAbi, ObjectsSaveToAndLoadFromPropertyBags)
 {
     std::vector<corv_variant> value(1);

@@ -85,6 +85,50 @@ TEST_F(Corvobj, ShowsEveryMemberWithIdKindParametersAndHelp)
         EXPECT_NE(o.out.find(line), std::string::npos) << line << "\nin:\n" << o.out;
 }
 
+// After the members: the class's identities and the enumerations its members name.
+TEST_F(Corvobj, ShowsIdentitiesAndTheEnumerationsAClassUses)
+{
+    const Outcome o = Run({"members", "Corvane.Toy"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find("  0x00000006  get    Shade() As ToyShade\n"), std::string::npos) << o.out;
+    const std::string tail =
+        "identities:\n"
+        "  class Toy {6A0E2B3C-1D4F-4A5B-8C6D-7E8F9A0B1C2D}\n"
+        "  interface CToy {6A0E2B3C-1D4F-4A5B-8C6D-7E8F9A0B1C2E}\n"
+        "  events CToyEvents {6A0E2B3C-1D4F-4A5B-8C6D-7E8F9A0B1C2F}\n"
+        "enumerations:\n"
+        "  ToyShade {0D6F3C7E-5B1A-4E27-9C44-2A1B3C4D5E6F}: Light = 0, Dark Grey = 7\n";
+    ASSERT_GE(o.out.size(), tail.size());
+    EXPECT_EQ(o.out.substr(o.out.size() - tail.size()), tail);
+
+    // The twin names no enumeration and publishes no identities.
+    const Outcome twin = Run({"members", "Corvane.ToyTwin"});
+    ASSERT_EQ(twin.status, 0) << twin.err;
+    EXPECT_EQ(twin.out.find("identities:"), std::string::npos) << twin.out;
+    EXPECT_EQ(twin.out.find("enumerations:"), std::string::npos) << twin.out;
+}
+
+TEST_F(Corvobj, ListsTheEnumerationsOfALibraryOrOfEveryRegisteredOne)
+{
+    const std::string shade = "ToyShade {0D6F3C7E-5B1A-4E27-9C44-2A1B3C4D5E6F}: Light = 0, Dark Grey = 7\n";
+    const Outcome one = Run({"enums", "Corvane.ToyTwin"});
+    EXPECT_EQ(one.status, 0) << one.err;
+    EXPECT_EQ(one.out, shade);
+
+    // Every library once, under its path; one whose table predates type libraries is left out.
+    ASSERT_EQ(corv_register_library(CORVANE_OLDTABLE_LIBRARY, nullptr), 0) << corv_last_error_message();
+    const Outcome all = Run({"enums"});
+    EXPECT_EQ(all.status, 0) << all.err;
+    EXPECT_EQ(all.out, std::string(CORVANE_TOY_LIBRARY) + ":\n  " + shade);
+
+    const Outcome old = Run({"enums", "Corvane.Old"});
+    EXPECT_EQ(old.status, 2);
+    EXPECT_EQ(old.err, "corvobj: the library registered for Corvane.Old publishes no type library\n");
+    const Outcome oldMembers = Run({"members", "Corvane.Old"});
+    EXPECT_EQ(oldMembers.status, 0) << oldMembers.err;
+    EXPECT_EQ(oldMembers.out, "Corvane.Old (class COld)\n");
+}
+
 TEST_F(Corvobj, CallsMembersWithTypedLiteralsAndPrintsResults)
 {
     struct Case {
@@ -123,6 +167,8 @@ TEST_F(Corvobj, BadInputIsAClearMessageAndStatusTwo)
         {{"bogus"}, "corvobj: unknown command bogus\n"},
         {{"members"}, "corvobj: wrong number of arguments for members\n"},
         {{"members", "Corvane.Absent"}, "corvobj: error 429: Cannot create object: Corvane.Absent is not registered"},
+        {{"enums", "Corvane.Absent"}, "corvobj: error 429: Cannot create object: Corvane.Absent is not registered"},
+        {{"enums", "Corvane.Toy", "extra"}, "corvobj: wrong number of arguments for enums\n"},
         {{"call", "Corvane.Toy", "Nope"}, "corvobj: no member named Nope\n"},
         {{"call", "Corvane.Toy", "#0xZZ"}, "corvobj: bad dispatch id #0xZZ\n"},
         {{"call", "Corvane.Toy", "#0x7777"}, "corvobj: error 438: "},

@@ -1,6 +1,7 @@
 #include "RunCorvcal.h"
 
 #include "engine/AgrConversion.h"
+#include "engine/STermTable.h"
 #include "platform/date/Clock.h"
 #include "platform/date/DateValue.h"
 
@@ -30,17 +31,24 @@ TEST(Corvcal, PrintsConversions)
         {{"solar", "2001", "12", "30"}, "2002-02-11\n"},
         {{"solar", "1900", "1", "1"}, "1900-01-31\n"},
         {{"dump", "2002-02-11", "2002-02-12"},
-         "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\n"
-         "2002-02-11\t2001\t12\t30\t13\t\t三十\t庚戌\n"
-         "2002-02-12\t2002\t1\t1\t1\t春节\t正月\t辛亥\n"},
+         "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\tsterm\n"
+         "2002-02-11\t2001\t12\t30\t13\t\t三十\t庚戌\t\n"
+         "2002-02-12\t2002\t1\t1\t1\t春节\t正月\t辛亥\t\n"},
         {{"dump", "1949-10-01", "1949-10-01"},
-         "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\n"
-         "1949-10-01\t1949\t8\t10\t9\t国庆节\t初十\t甲子\n"},
+         "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\tsterm\n"
+         "1949-10-01\t1949\t8\t10\t9\t国庆节\t初十\t甲子\t\n"},
+        // 立春 2009 came at 00:50 on the 4th.
+        {{"dump", "2009-02-03", "2009-02-04"},
+         "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\tsterm\n"
+         "2009-02-03\t2009\t1\t9\t1\t\t初九\t己卯\t\n"
+         "2009-02-04\t2009\t1\t10\t1\t\t初十\t庚辰\t立春\n"},
         {{"caption", "2009-06-23", "3"}, "2009年06月23日 农历: 闰五 初一日\n"},
         {{"era", "2002-07-19 10:30"}, "numbers\t19 44 25 54\nnames\t壬午年 丁未月 戊子日 丁巳时\n"},
         {{"era", "2002-07-19 23:15"}, "numbers\t19 44 26 1\nnames\t壬午年 丁未月 己丑日 甲子时\n"},
         {{"era", "2002-01-20 12:00", "--mode", "term"}, "numbers\t18 38 25 55\nnames\t辛巳年 辛丑月 戊子日 戊午时\n"},
         {{"era", "2002-01-20", "--mode", "month"}, "numbers\t18 38 25 49\nnames\t辛巳年 辛丑月 戊子日 壬子时\n"},
+        {{"era", "2009-02-03 12:00", "--mode", "term"}, "numbers\t25 2 16 7\nnames\t戊子年 乙丑月 己卯日 庚午时\n"},
+        {{"era", "2009-02-04 00:50", "--mode", "term"}, "numbers\t26 3 17 13\nnames\t己丑年 丙寅月 庚辰日 丙子时\n"},
     };
     for (const auto &c : cases) {
         const CorvcalResult r = RunCorvcal(c.args);
@@ -129,6 +137,24 @@ TEST(Corvcal, TermsListsTheYearsTwentyFourTerms)
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 24);
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "1\t小寒\t小寒：5日20时26分\t2002-01-05 20:26");
     EXPECT_NE(r.out.find("\n24\t冬至\t冬至：22日08时55分\t2002-12-22 08:55\n"), std::string::npos) << r.out;
+}
+
+// Terms just after midnight, on their true day: the formula's day is the 3rd, the 20th, the 6th.
+TEST(Corvcal, TermsNearMidnightFallOnTheirTrueDay)
+{
+    const struct {
+        std::string_view year;
+        std::string line;
+    } cases[] = {
+        {"2009", "\n3\t立春\t立春：4日00时50分\t2009-02-04 00:50\n"},
+        {"1909", "\n2\t大寒\t大寒：21日00时11分\t1909-01-21 00:11\n"},
+        {"2012", "\n23\t大雪\t大雪：7日01时19分\t2012-12-07 01:19\n"},
+    };
+    for (const auto &c : cases) {
+        const CorvcalResult r = RunCorvcal({"terms", c.year});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find(c.line), std::string::npos) << r.out;
+    }
 }
 
 TEST(Corvcal, HelpForEveryCommand)
@@ -238,7 +264,8 @@ TEST(Corvcal, OutputThatCannotBeWrittenIsAFailure)
     EXPECT_EQ(corvcal::Run(ArgList{"lunar", "2032-01-01"}, out, err), 2);
 }
 
-// The whole range: every line of the dump converts back to its own date.
+// The whole range: every line of the dump converts back to its own date, and the solar terms follow
+// each other in order, each on one day (1900 starts after its first two).
 TEST(Corvcal, DumpOfTheWholeRangeAgreesWithTheConversion)
 {
     const CorvcalResult r = RunCorvcal({"dump", "1900-01-31", "2031-12-31"});
@@ -246,10 +273,17 @@ TEST(Corvcal, DumpOfTheWholeRangeAgreesWithTheConversion)
     std::istringstream lines(r.out);
     std::string line;
     std::getline(lines, line);
-    EXPECT_EQ(line, "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era");
+    EXPECT_EQ(line, "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\tsterm");
     date::Date expected = date::FromYmd(1900, 1, 31);
     int count = 0;
+    int terms = 0;
+    int nextTerm = 3; // 立春 1900
     while (std::getline(lines, line)) {
+        if (const std::string term = line.substr(line.rfind('\t') + 1); !term.empty()) {
+            ASSERT_EQ(term, ModAgrCAl::GetsTermName(nextTerm)) << line;
+            nextTerm = nextTerm % 24 + 1;
+            ++terms;
+        }
         int y = 0, m = 0, d = 0, year = 0, day = 0, slot = 0;
         char month[8] = {};
         ASSERT_EQ(std::sscanf(line.c_str(), "%d-%d-%d\t%d\t%7s\t%d\t%d", &y, &m, &d, &year, month, &day, &slot), 7)
@@ -262,6 +296,7 @@ TEST(Corvcal, DumpOfTheWholeRangeAgreesWithTheConversion)
         ++count;
     }
     EXPECT_EQ(count, 48182);
+    EXPECT_EQ(terms, 132 * 24 - 2);
 }
 
 } // namespace

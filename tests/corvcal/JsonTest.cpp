@@ -44,9 +44,9 @@ TEST(JsonWriter, PlacesCommasAndColonsInNestedValues)
 TEST(CorvcalJson, EveryCommandPrintsItsDocumentOnOneLine)
 {
     const std::string day11 = R"({"date":"2002-02-11","year":2001,"month":12,"leap":false,"day":30,"slot":13,)"
-                              R"("festival":"","cell_text":"三十","day_era":"庚戌"})";
+                              R"("festival":"","cell_text":"三十","day_era":"庚戌","sterm":""})";
     const std::string day12 = R"({"date":"2002-02-12","year":2002,"month":1,"leap":false,"day":1,"slot":1,)"
-                              R"("festival":"春节","cell_text":"正月","day_era":"辛亥"})";
+                              R"("festival":"春节","cell_text":"正月","day_era":"辛亥","sterm":""})";
     const std::pair<std::vector<std::string_view>, std::string> cases[] = {
         {{"lunar", "2001-05-23"},
          R"({"date":"2001-05-23","year":2001,"month":4,"leap":true,"day":1,"slot":5,"year_name":"辛巳年",)"

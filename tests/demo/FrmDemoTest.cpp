@@ -75,7 +75,7 @@ TEST_F(FrmDemoTest, TheLunarBarsRunDownwardsAndTheConversionShowsTheGregorianDat
     const Case cases[] = {
         {2001, 4, 1, true, "2001年05月23日"}, // the leap 4th month
         {2001, 4, 1, false, "2001年04月23日"},
-        {2001, 3, 1, true, "2001年04月23日"}, // slot 4: the regular 4th month
+        {2001, 3, 1, true, "无此日期"}, // 2001 repeats the 4th month, not the 3rd
         {2002, 4, 1, true, "无此日期"}, // 2002 has no leap month: no date, not 1899-12-30
     };
     for (const Case &c : cases) {

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <span>
+#include <string>
 
 using namespace corvane::ModAgrCAl;
 namespace date = corvane::date;
@@ -77,6 +79,74 @@ TEST(EraNumbers, TermModeBoundariesToTheMinute)
         EXPECT_EQ(at.year, c.yearAt) << c.term;
         EXPECT_EQ(at.month, c.monthAt) << c.term;
     }
+}
+
+struct NamedEraCase {
+    date::Date day;
+    int hour, minute;
+    int mode;
+    const char *year;
+    const char *month;
+};
+
+void ExpectYearAndMonth(std::span<const NamedEraCase> cases)
+{
+    for (const NamedEraCase &c : cases) {
+        const EraNumbers n = GetEraNumbers(c.day, date::FromHms(c.hour, c.minute, 0), c.mode);
+        const std::string moment = date::Format(c.day, "YYYY-MM-DD ") + std::to_string(c.hour) + ":"
+            + std::to_string(c.minute) + (c.mode == kEraModeTerm ? " term" : " month");
+        EXPECT_EQ(GetEraName(n.year), c.year) << moment;
+        EXPECT_EQ(GetEraName(n.month), c.month) << moment;
+    }
+}
+
+// Terms that come just after midnight, where the mean-year formula names the day before: the month
+// (and at 立春 the year) changes at the true moment, not a day early.
+TEST(EraNumbers, TermModeChangesAtTheTrueMomentOfTermsNearMidnight)
+{
+    const NamedEraCase cases[] = {
+        {At(2009, 2, 3), 12, 0, kEraModeTerm, "戊子", "乙丑"},
+        {At(2009, 2, 4), 0, 49, kEraModeTerm, "戊子", "乙丑"},
+        {At(2009, 2, 4), 0, 50, kEraModeTerm, "己丑", "丙寅"}, // 立春 2009-02-04 00:50
+        {At(1943, 2, 4), 12, 0, kEraModeTerm, "壬午", "癸丑"},
+        {At(1943, 2, 5), 0, 40, kEraModeTerm, "癸未", "甲寅"},
+        {At(1976, 2, 4), 12, 0, kEraModeTerm, "乙卯", "己丑"},
+        {At(1976, 2, 5), 0, 39, kEraModeTerm, "丙辰", "庚寅"},
+        {At(1980, 2, 4), 12, 0, kEraModeTerm, "己未", "丁丑"},
+        {At(1980, 2, 5), 0, 9, kEraModeTerm, "庚申", "戊寅"},
+        {At(2013, 2, 3), 12, 0, kEraModeTerm, "壬辰", "癸丑"},
+        {At(2013, 2, 4), 0, 13, kEraModeTerm, "癸巳", "甲寅"},
+        {At(2012, 12, 6), 12, 0, kEraModeTerm, "壬辰", "辛亥"},
+        {At(2012, 12, 7), 1, 19, kEraModeTerm, "壬辰", "壬子"}, // 大雪 2012-12-07 01:19
+    };
+    ExpectYearAndMonth(cases);
+}
+
+// By the lunar calendar year and month change at lunar New Year, whether it comes before 立春 (2001:
+// 24 January) or after it (2002: 12 February); by the solar terms they do not.
+TEST(EraNumbers, LunarNewYearBeforeAndAfterTheSpringTerm)
+{
+    const NamedEraCase cases[] = {
+        {At(2001, 1, 23), 12, 0, kEraModeMonth, "庚辰", "己丑"},
+        {At(2001, 1, 24), 12, 0, kEraModeMonth, "辛巳", "庚寅"},
+        {At(2001, 1, 24), 12, 0, kEraModeTerm, "庚辰", "己丑"},
+        {At(2002, 2, 11), 12, 0, kEraModeMonth, "辛巳", "辛丑"},
+        {At(2002, 2, 11), 12, 0, kEraModeTerm, "壬午", "壬寅"},
+        {At(2002, 2, 12), 12, 0, kEraModeMonth, "壬午", "壬寅"},
+        {At(2001, 5, 23), 0, 0, kEraModeMonth, "辛巳", "癸巳"}, // leap 4th month: the 4th month's
+    };
+    ExpectYearAndMonth(cases);
+}
+
+// The moment is the calendar day of the date at the time given: a time of day the date carries is
+// not added again (04:30 + 04:30 would pass 立春 at 08:08).
+TEST(EraNumbers, ATimeOfDayInTheDateIsNotCountedTwice)
+{
+    const date::Date feb4At0430 = At(2002, 2, 4, 4, 30);
+    const EraNumbers n = GetEraNumbers(feb4At0430, feb4At0430, kEraModeTerm);
+    EXPECT_EQ(GetEraName(n.year), "辛巳");
+    EXPECT_EQ(GetEraName(n.month), "辛丑");
+    EXPECT_EQ(GetEraName(GetEraNumbers(At(2002, 2, 4, 20, 0), date::FromHms(8, 8, 0), kEraModeTerm).month), "壬寅");
 }
 
 // Over 1901-2030 both conventions agree on day and hour, and the term-mode month advances by one

@@ -110,6 +110,7 @@ TEST_F(AbiMisuse, NullPointersAreErrorsNeverCrashes)
     corv_variant v;
     corv_variant_init(&v);
     const corv_class_desc *cls = nullptr;
+    const corv_type_library *lib = nullptr;
     std::uint32_t cookie = 0;
     std::int32_t id = 0;
     const char *key = nullptr;
@@ -212,6 +213,16 @@ TEST_F(AbiMisuse, NullPointersAreErrorsNeverCrashes)
          kAnyError,
          [&] {
              return corv_find_class("Corvane.CQxCal", nullptr);
+         }},
+        {"find_type_library(NULL)",
+         5,
+         [&] {
+             return corv_find_type_library(nullptr, &lib);
+         }},
+        {"find_type_library(, NULL)",
+         5,
+         [&] {
+             return corv_find_type_library("Corvane.CQxCal", nullptr);
          }},
         {"variant_copy(NULL,)",
          5,

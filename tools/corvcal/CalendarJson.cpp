@@ -18,6 +18,12 @@ void WriteLunarFields(JsonWriter &json, date::Date day, const ModAgrCAl::AgrDate
         .Field("slot", int(agr.MonthSlot));
 }
 
+std::string TermNameOfDay(date::Date day)
+{
+    const int term = ModAgrCAl::STermOnDay(date::Year(day), date::Month(day), date::Day(day));
+    return term ? std::string(ModAgrCAl::GetsTermName(term)) : std::string();
+}
+
 void WriteDayObject(JsonWriter &json, date::Date day, const ModAgrCAl::DayCell &cell)
 {
     json.BeginObject();
@@ -25,6 +31,7 @@ void WriteDayObject(JsonWriter &json, date::Date day, const ModAgrCAl::DayCell &
     json.Field("festival", cell.FestText)
         .Field("cell_text", cell.AgrText)
         .Field("day_era", ModAgrCAl::GetEraName(ModAgrCAl::GetDayEraNumber(day)))
+        .Field("sterm", TermNameOfDay(day))
         .EndObject();
 }
 

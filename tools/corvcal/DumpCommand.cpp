@@ -5,6 +5,7 @@
 #include "engine/AgrConversion.h"
 #include "engine/AgrText.h"
 #include "engine/MonthCells.h"
+#include "engine/STermTable.h"
 #include "platform/date/DateFormat.h"
 
 #include <chrono>
@@ -26,7 +27,8 @@ void AppendRow(std::string &text, date::Date value, const ModAgrCAl::DayCell &ce
                               std::to_string(cell.MonthSlot),
                               cell.FestText,
                               cell.AgrText,
-                              ModAgrCAl::GetEraName(ModAgrCAl::GetDayEraNumber(value))}) {
+                              ModAgrCAl::GetEraName(ModAgrCAl::GetDayEraNumber(value)),
+                              TermNameOfDay(value)}) {
         text += '\t';
         text += field;
     }
@@ -47,7 +49,7 @@ void Run(const Invocation &call, std::ostream &out)
     if (call.json)
         json.BeginObject().Key("days").BeginArray();
     else
-        text = "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\n";
+        text = "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\tsterm\n";
     const sys_days last = date::DaysFromYmd(to.year, to.month, to.day);
     ModAgrCAl::AgrDate agr;
     ModAgrCAl::DayCell cell;
@@ -81,9 +83,10 @@ Command DumpCommand()
             "{days}), after a header line. Columns: date year month day slot, as\n"
             "`corvcal lunar` describes them; festival (empty when none); cell_text, what the month\n"
             "calendar shows under the day (month name on a lunar month's first day, else day name);\n"
-            "day_era, the day's stem-branch name.\n"
+            "day_era, the day's stem-branch name; sterm, the solar term whose moment falls on the day\n"
+            "(empty when none).\n"
             "  --json  {\"days\": [DAY, ...]}, DAY {\"date\", \"year\", \"month\" (the number), \"leap\" (true in\n"
-            "          the leap month), \"day\", \"slot\", \"festival\", \"cell_text\", \"day_era\"}\n",
+            "          the leap month), \"day\", \"slot\", \"festival\", \"cell_text\", \"day_era\", \"sterm\"}\n",
             kJsonOption,
             kUsage,
             Run};

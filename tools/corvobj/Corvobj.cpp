@@ -5,14 +5,17 @@
 
 #include "platform/automation/AbiVariant.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/Variant.h"
 #include "platform/automation/VariantLiteral.h"
 
 #include "corvane/corvane.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <memory>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,6 +28,7 @@ namespace
 constexpr const char *kUsage =
     "usage: corvobj list\n"
     "       corvobj members PROGID\n"
+    "       corvobj enums [PROGID]\n"
     "       corvobj call PROGID MEMBER [ARG...]\n"
     "MEMBER is a name or #dispid (#0x60030000, #-552). Arguments are typed literals:\n"
     "  5  i2:5  i4:0x80000005  r4:1.5  r8:1.5  true  \"text\"  missing  empty\n"
@@ -73,6 +77,63 @@ int List(std::ostream &out)
     return 0;
 }
 
+// The type library of the library serving PROGID; nullptr when that library publishes none.
+const corv_type_library *TypeLibrary(const std::string &progid)
+{
+    const corv_type_library *lib = nullptr;
+    const std::int32_t rc = corv_find_type_library(progid.c_str(), &lib);
+    if (rc == CORV_E_NO_SUCH_MEMBER)
+        return nullptr;
+    Check(rc);
+    return lib;
+}
+
+bool Names(const char *typeName, const corv_enum_desc &e)
+{
+    return typeName && std::string_view(typeName) == e.name;
+}
+
+// Whether a member or one of its parameters has the enumeration's type.
+bool UsesEnum(const corv_member_desc &m, const corv_enum_desc &e)
+{
+    if (Names(m.type_name, e))
+        return true;
+    for (std::size_t i = 0; i < m.param_count; ++i)
+        if (Names(m.params[i].type_name, e))
+            return true;
+    return false;
+}
+
+// The class's identities and the enumerations its members name.
+void DescribeTypes(const std::string &progid, const corv_class_desc &cls, std::ostream &out)
+{
+    const corv_type_library *lib = TypeLibrary(progid);
+    if (!lib)
+        return;
+    for (std::size_t i = 0; i < lib->class_count; ++i) {
+        if (corvane::NamesEqual(lib->classes[i].progid, progid)) {
+            out << "identities:\n";
+            std::istringstream lines(corvobj::DescribeIdentity(lib->classes[i]));
+            for (std::string line; std::getline(lines, line);)
+                out << "  " << line << '\n';
+        }
+    }
+    bool heading = false;
+    for (std::size_t e = 0; e < lib->enum_count; ++e) {
+        bool used = false;
+        for (std::size_t i = 0; i < cls.member_count && !used; ++i)
+            used = UsesEnum(cls.members[i], lib->enums[e]);
+        for (std::size_t i = 0; i < cls.event_count && !used; ++i)
+            used = UsesEnum(cls.events[i], lib->enums[e]);
+        if (!used)
+            continue;
+        if (!heading)
+            out << "enumerations:\n";
+        heading = true;
+        out << "  " << corvobj::DescribeEnum(lib->enums[e]) << '\n';
+    }
+}
+
 int Members(const std::string &progid, std::ostream &out)
 {
     const corv_class_desc *cls = nullptr;
@@ -87,6 +148,45 @@ int Members(const std::string &progid, std::ostream &out)
         out << "events:\n";
     for (std::size_t i = 0; i < cls->event_count; ++i)
         out << "  " << corvobj::DescribeMember(cls->events[i]) << '\n';
+    DescribeTypes(progid, *cls, out);
+    return 0;
+}
+
+void ListEnums(const corv_type_library &lib, std::string_view indent, std::ostream &out)
+{
+    for (std::size_t i = 0; i < lib.enum_count; ++i)
+        out << indent << corvobj::DescribeEnum(lib.enums[i]) << '\n';
+}
+
+// The enumerations of the library serving PROGID, or of every registered library (each once, under
+// the path it is registered with).
+int Enums(const std::vector<std::string> &progids, std::ostream &out)
+{
+    if (!progids.empty()) {
+        const corv_type_library *lib = TypeLibrary(progids[0]);
+        if (!lib)
+            Fail("the library registered for " + progids[0] + " publishes no type library");
+        ListEnums(*lib, "", out);
+        return 0;
+    }
+    corv_registry_entry *entries = nullptr;
+    std::size_t count = 0;
+    Check(corv_registry_entries(&entries, &count));
+    std::vector<std::pair<std::string, std::string>> libraries; // path, one of its ProgIDs
+    for (std::size_t i = 0; i < count; ++i) {
+        const bool seen = std::any_of(libraries.begin(), libraries.end(), [&](const auto &l) {
+            return l.first == entries[i].library_path;
+        });
+        if (!seen)
+            libraries.emplace_back(entries[i].library_path, entries[i].progid);
+    }
+    corv_registry_entries_free(entries, count);
+    for (const auto &[path, progid] : libraries) {
+        if (const corv_type_library *lib = TypeLibrary(progid)) {
+            out << path << ":\n";
+            ListEnums(*lib, "  ", out);
+        }
+    }
     return 0;
 }
 
@@ -166,13 +266,15 @@ int Dispatch(const std::vector<std::string> &args, std::ostream &out)
         return List(out);
     if (command == "members" && args.size() == 2)
         return Members(args[1], out);
+    if (command == "enums" && args.size() <= 2)
+        return Enums(std::vector<std::string>(args.begin() + 1, args.end()), out);
     if (command == "call" && args.size() >= 3)
         return Call(args[1], args[2], std::vector<std::string>(args.begin() + 3, args.end()), out);
     if (command == "-h" || command == "--help") {
         out << kUsage;
         return 0;
     }
-    if (command == "list" || command == "members" || command == "call")
+    if (command == "list" || command == "members" || command == "call" || command == "enums")
         Fail("wrong number of arguments for " + command, true);
     Fail("unknown command " + command, true);
 }

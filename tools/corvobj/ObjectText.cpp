@@ -129,4 +129,21 @@ std::string DescribeMember(const corv_member_desc &m)
     return line;
 }
 
+std::string DescribeEnum(const corv_enum_desc &e)
+{
+    std::string line = std::string(e.name) + " " + e.uuid + ":";
+    for (std::size_t i = 0; i < e.member_count; ++i)
+        line += std::string(i ? ", " : " ") + e.members[i].name + " = " + std::to_string(e.members[i].value);
+    return line;
+}
+
+std::string DescribeIdentity(const corv_class_identity &id)
+{
+    std::string lines = std::string("class ") + id.class_name + " " + id.class_uuid + "\n";
+    lines += std::string("interface ") + id.interface_name + " " + id.interface_uuid + "\n";
+    if (id.events_name && *id.events_name)
+        lines += std::string("events ") + id.events_name + " " + id.events_uuid + "\n";
+    return lines;
+}
+
 } // namespace corvobj

@@ -18,4 +18,11 @@ std::string TypeText(std::uint16_t type, const char *typeName);
 // result type and help string.
 std::string DescribeMember(const corv_member_desc &member);
 
+// One line for an enumeration: "EraMode {UUID}: XCAgrMonth = 0, XCAgrTerm = 1".
+std::string DescribeEnum(const corv_enum_desc &e);
+
+// The lines of a class's identities ("class QxMonth {UUID}", "interface ...", "events ..."), each
+// ending in a line break; no events line for a class without events.
+std::string DescribeIdentity(const corv_class_identity &id);
+
 } // namespace corvobj

@@ -19,12 +19,20 @@ std::string encodeTimeOfDay(int hhmm);
 // as they are; every other year has none.
 std::optional<std::string_view> keptRow(int year);
 
-// The 24 times of day of a year's solar terms, computed, in China Standard Time rounded to the
-// minute, as a table row ("7EA,540,...").
-std::string computedRow(int year);
+// What the table carries for a year: the 24 times of day ("7EA,540,...") and the days of the month
+// on which the terms fall ("5,20,4,..."). Days are empty for a kept row: the engine takes those from
+// its mean-year formula, as it always has.
+struct TableRow {
+    std::string times;
+    std::string days;
+};
 
-// The row the table carries for a year: the kept row if there is one, otherwise the computed one.
-std::string tableRow(int year);
+// The computed row of a year: each term's moment in China Standard Time, rounded to the minute once,
+// gives both its time of day and its day.
+TableRow computedRow(int year);
+
+// The row the table carries for a year: the kept times if there are any, otherwise the computed row.
+TableRow tableRow(int year);
 
 // The whole text of engine/data/STermTimeRows.inc.
 std::string renderSTermTimeRowsFile();

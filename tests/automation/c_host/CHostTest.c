@@ -1,5 +1,6 @@
 /* A plain C99 host: registers the test library in a private registry, creates its class by ProgID,
- * calls it, receives an event and saves it to a property bag, using nothing but corvane.h.
+ * calls it, receives an event, saves it to a property bag and reads its type library, using nothing but
+ * corvane.h.
  * Usage: automation_c_host LIBRARY WORK_DIR. Exit status 0 when every check passes. */
 #define _POSIX_C_SOURCE 200809L /* setenv */
 
@@ -53,6 +54,8 @@ int main(int argc, char **argv)
     corv_variant result;
     corv_bag *bag = NULL;
     const corv_class_desc *cls = NULL;
+    const corv_type_library *lib = NULL;
+    const corv_enum_desc *shade = NULL;
     uint32_t cookie = 0;
     int calls = 0;
     size_t i;
@@ -114,6 +117,18 @@ int main(int argc, char **argv)
     CHECK(corv_object_class(toy, &cls) == CORV_OK);
     for (i = 0; cls && i < cls->member_count; ++i)
         CHECK(cls->members[i].name != NULL && cls->members[i].help != NULL);
+
+    /* The enumeration a property names, looked up in the type library: its values by member name. */
+    CHECK(corv_find_type_library("Corvane.Toy", &lib) == CORV_OK);
+    for (i = 0; lib && i < lib->enum_count; ++i)
+        if (strcmp(lib->enums[i].name, "ToyShade") == 0)
+            shade = &lib->enums[i];
+    CHECK(shade != NULL && shade->member_count == 2 && strcmp(shade->members[1].name, "Dark Grey") == 0);
+    corv_variant_set_i4(&args[0], shade ? shade->members[1].value : 0);
+    CHECK(corv_invoke(toy, id_of(toy, "Shade"), CORV_PROPERTY_PUT, args, 1, NULL) == CORV_OK);
+    CHECK(corv_invoke(toy, id_of(toy, "Shade"), CORV_PROPERTY_GET, NULL, 0, &result) == CORV_OK);
+    CHECK(result.type == CORV_VT_I4 && result.u.i4 == 7);
+    CHECK(CORV_XCAgrTerm == 1 && CORV_Fixed_Single == 1); /* the library's own constants are plain C */
 
     corv_variant_clear(&args[0]);
     corv_variant_clear(&args[1]);

@@ -104,6 +104,16 @@ void PutSecret(AutomationObject &o, std::span<Variant> a, Variant &)
     Self(o).secret = a[0].AsString();
 }
 
+void GetShade(AutomationObject &o, std::span<Variant>, Variant &r)
+{
+    r = Self(o).shade;
+}
+
+void PutShade(AutomationObject &o, std::span<Variant> a, Variant &)
+{
+    Self(o).shade = a[0].AsI4();
+}
+
 void Add(AutomationObject &, std::span<Variant> a, Variant &r)
 {
     r = std::int32_t(a[0].AsI4() + ValueOr(a[1], std::int32_t(0)));
@@ -145,6 +155,8 @@ constexpr MemberInfo kToyMembers[] = {
     PropertyGet("Self", kSelf, types::ObjectOf("CToy"), GetSelf),
     PropertyGet("Count", kCount, types::I4, GetCount, "Events fired so far."),
     PropertyPut("Secret", kSecret, types::String, PutSecret),
+    PropertyGet("Shade", kShade, types::Enum("ToyShade"), GetShade),
+    PropertyPut("Shade", kShade, types::Enum("ToyShade"), PutShade),
     Method("Add", kAdd, kAddParams, types::I4, Add, "Adds two numbers; B defaults to 0."),
     kSplitDateMember,
     kJoinPartsMember,
@@ -175,7 +187,12 @@ CToy::CToy()
 
 const ClassInfo &CToy::Info()
 {
-    static const ClassInfo info("CToy", {kToyMembers}, kToyEvents, "A toy class for the automation tests.");
+    static constexpr ClassIdentity kIdentity{.className = "Toy",
+                                             .classUuid = "{6A0E2B3C-1D4F-4A5B-8C6D-7E8F9A0B1C2D}",
+                                             .interfaceUuid = "{6A0E2B3C-1D4F-4A5B-8C6D-7E8F9A0B1C2E}",
+                                             .eventsName = "CToyEvents",
+                                             .eventsUuid = "{6A0E2B3C-1D4F-4A5B-8C6D-7E8F9A0B1C2F}"};
+    static const ClassInfo info("CToy", {kToyMembers}, kToyEvents, "A toy class for the automation tests.", kIdentity);
     return info;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/automation/AutomationObject.h"
 #include "platform/automation/ClassInfo.h"
+#include "platform/automation/EnumInfo.h"
 
 #include <string>
 
@@ -22,6 +23,7 @@ enum ToyId : DispId {
     kSelf = 3,
     kCount = 4,
     kSecret = 5,
+    kShade = 6,
     kAdd = 0x10,
     kSplitDate = 0x11,
     kJoinParts = 0x12,
@@ -31,6 +33,11 @@ enum ToyId : DispId {
     kPing = 1, // event
     kChanged = 2, // event
 };
+
+// The enumeration the test library publishes: the type of CToy's Shade; one member name is not an
+// identifier.
+inline constexpr EnumMemberInfo kShadeMembers[] = {{"Light", 0}, {"Dark Grey", 7}};
+inline constexpr EnumInfo kToyShade{"ToyShade", "{0D6F3C7E-5B1A-4E27-9C44-2A1B3C4D5E6F}", kShadeMembers};
 
 // A class with a little of everything: properties of several types, a read-only and a write-only
 // one, methods with optional and by-reference parameters, a record result, an event with
@@ -51,6 +58,7 @@ public:
     double stamp = 0;
     std::int32_t fired = 0;
     std::string secret;
+    std::int32_t shade = 0;
 };
 
 // A second class that shares CToy's date members under other ids, parameter names and help strings.

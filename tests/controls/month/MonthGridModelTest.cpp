@@ -56,6 +56,10 @@ TEST(MonthGridModel, NumbersAndLowerLinesTakeTheColoursOfTheirRules)
     EXPECT_EQ(june.days[0].position, (GridPosition{6, 0}));
     EXPECT_EQ(june.days[0].numberColor, 2u);
     EXPECT_EQ(june.days[0].lowerText, "儿童节");
+
+    // 立春 2009 came just after midnight on the 4th.
+    const MonthGridModel february = BuildMonthGrid(2009, 2, date::FromYmd(2009, 2, 1), Distinct());
+    EXPECT_EQ(february.firstTermText, "立春：4日00时50分");
 }
 
 TEST(MonthGridModel, TodayIsBoldOnlyInTodaysMonth)
