@@ -76,16 +76,6 @@ std::string FoldedKey(std::string_view key)
     return folded;
 }
 
-} // namespace
-
-Variant StorableValue(const Variant &value)
-{
-    return Storable(value, 0);
-}
-
-namespace
-{
-
 void CheckKey(std::string_view key)
 {
     if (!IsValidBagKey(key))
@@ -95,6 +85,11 @@ void CheckKey(std::string_view key)
 }
 
 } // namespace
+
+Variant StorableValue(const Variant &value)
+{
+    return Storable(value, 0);
+}
 
 std::size_t PropertyBag::IndexOf(std::string_view key) const
 {
