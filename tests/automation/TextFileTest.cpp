@@ -6,7 +6,6 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/PropertyBagFile.h"
 #include "platform/automation/RegistryFile.h"
-#include "platform/automation/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -227,38 +226,7 @@ TEST(TextFile, ReadingTakesRegularFilesOnlyAndNeverWaitsOnAFifo)
     EXPECT_EQ(ReadTextFile(dir / "link.bag"), "A = 1\n");
 }
 
-TEST(TextLines, AByteOrderMarkIsSkippedAndEveryLineEndEndsALine)
-{
-    struct Case {
-        std::string text;
-        std::vector<std::string> lines;
-    };
-    const Case cases[] = {
-        {"a\nb\n", {"a", "b"}},
-        {"a\r\nb\r\n", {"a", "b"}},
-        {"a\rb\r", {"a", "b"}},
-        {"a\rb", {"a", "b"}},
-        {"\xEF\xBB\xBF"
-         "a\r\n\r\nb",
-         {"a", "", "b"}},
-        {"a\n\rb\r\r\n", {"a", "", "b", ""}}, // LF then CR is two line ends
-        {"a\xEF\xBB\xBF", {"a\xEF\xBB\xBF"}}, // a mark anywhere else is text
-        {"", {}},
-        {"\xEF\xBB\xBF", {}},
-    };
-    for (const Case &c : cases) {
-        TextLines lines(c.text);
-        std::vector<std::string> got;
-        std::string_view line;
-        while (lines.Next(line)) {
-            got.emplace_back(line);
-            EXPECT_EQ(lines.Number(), got.size());
-        }
-        EXPECT_EQ(got, c.lines) << c.text;
-    }
-}
-
-TEST(TextLines, BagsAndTheRegistryReadTheSameWhateverTheLineEnds)
+TEST(TextFile, BagsAndTheRegistryReadTheSameWhateverTheLineEnds)
 {
     for (const std::string end : {"\n", "\r\n", "\r"}) {
         for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
