@@ -304,8 +304,10 @@ int32_t corv_object_class(corv_object *object, const corv_class_desc **cls);
 /* Calls a member. kind is one corv_invoke_kind, or CORV_METHOD | CORV_PROPERTY_GET to call a method or
  * read a property, whichever the member is. Arguments go in declaration order; pass a CORV_VT_MISSING
  * variant (or fewer arguments) for omitted optional ones. `args` keep their values (the library
- * copies them); by-ref arguments may be overwritten. On success `result` (may be NULL; it must hold
- * a valid variant) is cleared and receives the result, empty for a put; on failure it is untouched. */
+ * copies them); by-ref arguments may be overwritten. A value for a Date parameter or property that is
+ * NaN, infinite or outside years 100 to 9999 is error 6, whatever type it arrives as. On success
+ * `result` (may be NULL; it must hold a valid variant) is cleared and receives the result, empty for
+ * a put; on failure it is untouched. */
 int32_t
 corv_invoke(corv_object *object, int32_t dispid, int32_t kind, corv_variant *args, size_t argc, corv_variant *result);
 /* Looks up member names, case-insensitively. Unknown names get CORV_DISPID_UNKNOWN and the call
@@ -325,8 +327,10 @@ int32_t corv_object_window(corv_object *object, void **window);
 
 /* ---- persistence -------------------------------------------------------------------------------- */
 
-/* A property bag: keys in the order they were first written, each with a variant. The host side
- * provides one (corv_bag_create); a host may also implement the table itself. */
+/* A property bag: keys in the order they were first written, each with a variant. Keys ignore ASCII
+ * case, like member names and ProgIDs ("currdate" is "CurrDate"). The host side provides one
+ * (corv_bag_create); a host may also implement the table itself (with two keys that differ only in
+ * case, loading or saving through it fails with 5). */
 typedef struct corv_bag_vtbl {
     uint32_t abi_version;
     uint32_t size;
@@ -349,8 +353,13 @@ struct corv_bag {
 int32_t corv_bag_create(corv_bag **bag);
 void corv_bag_destroy(corv_bag *bag);
 /* Replaces the bag's content with the file's; on any failure (a malformed line is reported with its
- * number) the bag keeps its previous content. */
+ * number) the bag keeps its previous content. Only a regular file is read (75 for a folder, FIFO or
+ * device). A UTF-8 byte-order mark is skipped; lines may end in LF, CR LF or CR. Records nest at most
+ * 32 levels deep (321 beyond). */
 int32_t corv_bag_load_file(corv_bag *bag, const char *path);
+/* Writes a new file beside the target and renames it over the target only when it is complete and
+ * synced, with the target's permissions; a symbolic link is followed and stays a link. A target that
+ * is no regular file, or that the caller may not write, is refused (75) and left alone. */
 int32_t corv_bag_save_file(corv_bag *bag, const char *path);
 size_t corv_bag_count(corv_bag *bag);
 /* *key is valid until the bag changes; *value (may be NULL) is a copy to clear. */
@@ -358,7 +367,9 @@ int32_t corv_bag_entry(corv_bag *bag, size_t index, const char **key, corv_varia
 /* The stored value, or a copy of default_value (NULL: empty) when the key is absent. */
 int32_t corv_bag_read(corv_bag *bag, const char *key, const corv_variant *default_value, corv_variant *out);
 /* Stores the value, or, when it equals default_value (not NULL), removes the key instead. Numbers
- * compare by value across types (an I2 1 equals an I4 1). */
+ * compare by value across types (an I2 1 equals an I4 1). A value that could be saved but never
+ * loaded back is refused: a date that is NaN, infinite or outside years 100 to 9999 (6), a record
+ * nested deeper than 32 levels or with a type or field name that is no identifier (5). */
 int32_t corv_bag_write(corv_bag *bag, const char *key, const corv_variant *value, const corv_variant *default_value);
 
 /* The persistence contract: a new object starts from its defaults (init_new) or from a bag (load);
@@ -427,7 +438,8 @@ int32_t corv_find_type_library(const char *progid, const corv_type_library **lib
 /* ---- last error --------------------------------------------------------------------------------- */
 
 int32_t corv_last_error(void);
-/* Valid until the next corv_ call of the same thread. */
+/* Valid until the next corv_ call of the same thread. Always UTF-8: where a message quotes text that
+ * is not (a ProgID, a member name, a path), each such byte appears as \xNN. */
 const char *corv_last_error_message(void);
 
 #ifdef __cplusplus

@@ -2,6 +2,7 @@
 
 #include "AbiError.h"
 #include "AbiVariant.h"
+#include "Utf8.h"
 
 namespace corvane::abi
 {
@@ -29,7 +30,13 @@ PropertyBag ImportBag(corv_bag *bag)
         corv_error err{};
         if (const std::int32_t rc = table.entry(bag, i, &key, &value.value, &err))
             ThrowError(rc, err);
-        imported.Write(key ? key : "", FromC(value.value));
+        const std::string_view name = key ? key : "";
+        // Keys ignore case here; a host's bag that does not would lose one of the two silently.
+        if (imported.Find(name))
+            throw AutomationError(ErrorNumber::InvalidCall,
+                                  "Invalid procedure call or argument: the property bag holds the key \""
+                                      + PrintableText(name) + "\" twice (keys ignore case)");
+        imported.Write(name, FromC(value.value));
     }
     return imported;
 }

@@ -2,7 +2,6 @@
 
 #include "Utf8.h"
 
-#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -14,15 +13,11 @@ std::int32_t SetError(corv_error *err, std::int32_t number, std::string_view mes
     if (!err)
         return number;
     err->number = number;
+    // The header promises UTF-8; a message may quote text a host or a library got wrong.
     const std::size_t room = sizeof err->message - 1;
-    const std::string_view first = Utf8Prefix(message, room);
-    const std::string_view second = Utf8Prefix(detail, room - first.size());
-    // An empty view may have no data at all; memcpy must not see its null pointer.
-    if (!first.empty())
-        std::memcpy(err->message, first.data(), first.size());
-    if (!second.empty())
-        std::memcpy(err->message + first.size(), second.data(), second.size());
-    err->message[first.size() + second.size()] = '\0';
+    std::size_t length = CopyAsUtf8(err->message, room, message);
+    length += CopyAsUtf8(err->message + length, room - length, detail);
+    err->message[length] = '\0';
     return number;
 }
 

@@ -12,8 +12,8 @@
 namespace corvane::abi
 {
 
-// Fills err (which may be null) with the number and the message, cut at a character boundary to fit;
-// returns the number.
+// Fills err (which may be null) with the number and the message, cut at a character boundary to fit
+// and with bytes that are not UTF-8 escaped (\xNN); returns the number.
 std::int32_t
 SetError(corv_error *err, std::int32_t number, std::string_view message, std::string_view detail = {}) noexcept;
 void ClearError(corv_error *err) noexcept;

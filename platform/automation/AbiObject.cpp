@@ -6,6 +6,7 @@
 #include "AbiVariant.h"
 #include "ArgBuffer.h"
 #include "PropertyBag.h"
+#include "Utf8.h"
 
 #include <memory>
 #include <optional>
@@ -272,7 +273,7 @@ ObjIdsOfNames(corv_object *self, const char *const *names, std::size_t count, st
         if (unknown)
             throw AutomationError(ErrorNumber::NoSuchMember,
                                   "Object doesn't support this property or method: "
-                                      + std::string(object.Class().Name()) + "." + *unknown);
+                                      + std::string(object.Class().Name()) + "." + PrintableText(*unknown));
     });
 }
 

@@ -1,6 +1,7 @@
 #include "ClassRegistry.h"
 
 #include "AutomationError.h"
+#include "Utf8.h"
 
 #include <stdexcept>
 #include <string>
@@ -45,11 +46,11 @@ ObjectHandle ClassRegistry::Create(std::string_view progid) const
     const std::optional<ClassRegistration> entry = Find(progid);
     if (!entry)
         throw AutomationError(ErrorNumber::CannotCreateObject,
-                              "Cannot create object: no class " + std::string(progid) + " in this library");
+                              "Cannot create object: no class " + PrintableText(progid) + " in this library");
     ObjectHandle object = entry->create();
     if (!object)
         throw AutomationError(ErrorNumber::CannotCreateObject,
-                              "Cannot create object: the factory of " + std::string(progid) + " made nothing");
+                              "Cannot create object: the factory of " + PrintableText(progid) + " made nothing");
     return object;
 }
 

@@ -4,6 +4,7 @@
 #include "AbiVariant.h"
 #include "HostError.h"
 #include "PropertyBagFile.h"
+#include "Utf8.h"
 #include "VariantCoercion.h"
 
 #include <optional>
@@ -192,7 +193,7 @@ int32_t corv_bag_write(corv_bag *bag, const char *key, const corv_variant *value
             throw AutomationError(ErrorNumber::InvalidCall);
         if (!IsValidBagKey(key))
             throw AutomationError(ErrorNumber::InvalidCall,
-                                  "Invalid procedure call or argument: \"" + std::string(key)
+                                  "Invalid procedure call or argument: \"" + PrintableText(key)
                                       + "\" cannot be a property bag key");
         if (default_value
             && ValuesEqual(StorableValue(abi::FromC(*value)), StorableValue(abi::FromC(*default_value)))) {

@@ -5,6 +5,7 @@
 #include "LibraryLoader.h"
 #include "LibraryRegistration.h"
 #include "RegistryFile.h"
+#include "Utf8.h"
 #include "Variant.h"
 
 #include <cstdlib>
@@ -38,8 +39,8 @@ const corv_library &LibraryFor(const char *progid)
     const std::optional<RegistryEntry> entry = FindRegistryEntry(ReadRegistry(registry), progid);
     if (!entry)
         throw AutomationError(ErrorNumber::CannotCreateObject,
-                              "Cannot create object: " + std::string(progid) + " is not registered in "
-                                  + registry.string());
+                              "Cannot create object: " + PrintableText(progid) + " is not registered in "
+                                  + PrintableText(registry.native()));
     return LoadCorvaneLibrary(entry->libraryPath);
 }
 
@@ -136,7 +137,7 @@ int32_t corv_find_class(const char *progid, const corv_class_desc **cls)
             }
         }
         throw AutomationError(ErrorNumber::CannotCreateObject,
-                              "Cannot create object: the library registered for " + std::string(progid)
+                              "Cannot create object: the library registered for " + PrintableText(progid)
                                   + " does not serve it");
     });
 }

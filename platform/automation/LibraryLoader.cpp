@@ -2,6 +2,7 @@
 
 #include "AbiError.h"
 #include "AutomationError.h"
+#include "Utf8.h"
 
 #include <dlfcn.h>
 
@@ -26,11 +27,12 @@ const corv_library &LoadCorvaneLibrary(const std::filesystem::path &path)
 
     std::error_code ec;
     if (!std::filesystem::is_regular_file(key, ec))
-        throw AutomationError(ErrorNumber::FileNotFound, "File not found: " + key);
+        throw AutomationError(ErrorNumber::FileNotFound, "File not found: " + PrintableText(key));
     void *handle = dlopen(key.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char *why = dlerror();
-        throw AutomationError(ErrorNumber::LibraryLoadFailed, "Error in loading DLL: " + std::string(why ? why : key));
+        throw AutomationError(ErrorNumber::LibraryLoadFailed,
+                              "Error in loading DLL: " + PrintableText(why ? why : key));
     }
     // The handle is kept open even when the library turns out unusable: closing a library whose
     // initialisers ran is riskier than the memory it keeps.
@@ -38,12 +40,13 @@ const corv_library &LoadCorvaneLibrary(const std::filesystem::path &path)
     void *symbol = dlsym(handle, CORV_ENTRY_POINT_NAME);
     if (!symbol)
         throw AutomationError(ErrorNumber::NoEntryPoint,
-                              std::string("Can't find library entry point ") + CORV_ENTRY_POINT_NAME + " in " + key);
+                              std::string("Can't find library entry point ") + CORV_ENTRY_POINT_NAME + " in "
+                                  + PrintableText(key));
     const auto entry = reinterpret_cast<corv_entry_fn>(symbol);
     const corv_library *library = entry(CORV_ABI_VERSION);
     if (!library || library->size < CORV_LIBRARY_BASE_SIZE || !library->get_classes || !library->create_object)
         throw AutomationError(ErrorNumber::CannotCreateObject,
-                              "Cannot create object: " + key + " does not serve Corvane ABI version "
+                              "Cannot create object: " + PrintableText(key) + " does not serve Corvane ABI version "
                                   + std::to_string(CORV_ABI_VERSION));
     loaded.emplace(key, library);
     return *library;

@@ -2,6 +2,7 @@
 
 #include "AutomationError.h"
 #include "LibraryLoader.h"
+#include "Utf8.h"
 #include "Variant.h"
 
 #include <algorithm>
@@ -30,7 +31,8 @@ std::vector<RegistryEntry> RegisterLibrary(const std::filesystem::path &library,
 {
     const std::string path = AbsolutePath(library);
     if (path.find_first_of("\r\n") != std::string::npos)
-        throw AutomationError(ErrorNumber::InvalidCall, "Invalid procedure call or argument: a line break in " + path);
+        throw AutomationError(ErrorNumber::InvalidCall,
+                              "Invalid procedure call or argument: a line break in " + PrintableText(path));
     const corv_library &table = LoadCorvaneLibrary(path);
 
     std::vector<RegistryEntry> added;
@@ -39,8 +41,8 @@ std::vector<RegistryEntry> RegisterLibrary(const std::filesystem::path &library,
         const std::string className = c.cls && c.cls->name ? c.cls->name : "";
         if (!IsRegistryWord(progid) || !IsRegistryWord(className))
             throw AutomationError(ErrorNumber::InvalidCall,
-                                  "Invalid procedure call or argument: \"" + progid + "\" / \"" + className
-                                      + "\" cannot be registered");
+                                  "Invalid procedure call or argument: \"" + PrintableText(progid) + "\" / \""
+                                      + PrintableText(className) + "\" cannot be registered");
         added.push_back({progid, className, path});
     }
 

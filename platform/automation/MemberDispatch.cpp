@@ -2,6 +2,7 @@
 
 #include "ArgBuffer.h"
 #include "AutomationError.h"
+#include "Utf8.h"
 #include "VariantCoercion.h"
 
 #include <optional>
@@ -36,15 +37,30 @@ inline bool HasType(const Variant &value, const TypeDesc &type)
     return type.vt != VarType::Record || !type.record || HasShape(value, type);
 }
 
+// A value that already has its declared type skips the conversion, but not the range check that
+// comes with it: a NaN or out-of-range date is error 6 however it arrives, as it would be stored and
+// then neither displayed nor saved in a form that loads.
+void CheckRange(const Variant &arg, const TypeDesc &type)
+{
+    if (type.vt == VarType::Date) {
+        ToDate(arg);
+    } else if (type.vt == VarType::Record && type.record) {
+        const RecordTypeInfo &shape = *type.record;
+        for (std::size_t i = 0; i < shape.fields.size(); ++i)
+            if (shape.fields[i].type == VarType::Date)
+                ToDate(arg.AsRecord()[i].value);
+    }
+}
+
 void Bind(Variant &arg, const TypeDesc &type, bool byRefParam)
 {
-    if (arg.IsByRef()) {
-        if (byRefParam && HasType(arg, type))
-            return;
+    if (arg.IsByRef() && !byRefParam) {
         arg = ConvertTo(arg, type);
         return;
     }
-    if (!HasType(arg, type))
+    if (HasType(arg, type))
+        CheckRange(arg, type);
+    else
         arg = ConvertTo(arg, type);
 }
 
@@ -63,7 +79,7 @@ Variant ConvertTo(const Variant &value, const TypeDesc &type)
         if (type.name && !value.AsRecord().TypeName().empty() && !NamesEqual(value.AsRecord().TypeName(), type.name))
             throw AutomationError(ErrorNumber::TypeMismatch,
                                   "Type mismatch: expected " + std::string(type.name) + ", given "
-                                      + value.AsRecord().TypeName().Str());
+                                      + PrintableText(value.AsRecord().TypeName().View()));
     }
     return ChangeType(value, type.vt);
 }

@@ -2,6 +2,7 @@
 
 #include "AutomationError.h"
 #include "TextFile.h"
+#include "TextLines.h"
 #include "Utf8.h"
 #include "VariantLiteral.h"
 
@@ -17,7 +18,7 @@ std::string_view Trim(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
         text.remove_suffix(1);
     return text;
 }
@@ -26,6 +27,15 @@ std::string_view Trim(std::string_view text)
 {
     throw AutomationError(ErrorNumber::InvalidFileFormat,
                           "Invalid file format: line " + std::to_string(line) + ": " + what);
+}
+
+// " (as \"CurrDate\"; keys ignore case)" when the bag holds key in another spelling.
+std::string EarlierSpelling(const PropertyBag &bag, std::string_view key)
+{
+    for (const PropertyBag::Entry &entry : bag.Entries())
+        if (NamesEqual(entry.key, key) && entry.key != key)
+            return " (as \"" + PrintableText(entry.key) + "\"; keys ignore case)";
+    return {};
 }
 
 } // namespace
@@ -45,13 +55,10 @@ std::string FormatPropertyBag(const PropertyBag &bag)
 PropertyBag ParsePropertyBag(std::string_view text)
 {
     PropertyBag bag;
-    std::size_t lineNumber = 0;
-    while (!text.empty()) {
-        ++lineNumber;
-        const std::size_t end = text.find('\n');
-        const std::string_view raw = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-
+    TextLines lines(text);
+    std::string_view raw;
+    while (lines.Next(raw)) {
+        const std::size_t lineNumber = lines.Number();
         if (!IsValidUtf8(raw))
             BadLine(lineNumber, "not valid UTF-8");
         const std::string_view line = Trim(raw);
@@ -62,9 +69,9 @@ PropertyBag ParsePropertyBag(std::string_view text)
             BadLine(lineNumber, "expected \"Key = value\"");
         const std::string_view key = Trim(line.substr(0, equals));
         if (!IsValidBagKey(key))
-            BadLine(lineNumber, "bad key \"" + std::string(key) + "\"");
+            BadLine(lineNumber, "bad key \"" + PrintableText(key) + "\"");
         if (bag.Find(key))
-            BadLine(lineNumber, "key \"" + std::string(key) + "\" repeated");
+            BadLine(lineNumber, "key \"" + PrintableText(key) + "\" repeated" + EarlierSpelling(bag, key));
         try {
             const Variant value = ParseLiteral(Trim(line.substr(equals + 1)));
             if (value.IsMissing())
@@ -88,7 +95,7 @@ void LoadPropertyBag(PropertyBag &bag, const std::filesystem::path &path)
     } catch (const AutomationError &e) {
         if (e.number() != int(ErrorNumber::InvalidFileFormat))
             throw;
-        throw AutomationError(e.number(), e.description() + " (" + path.string() + ")");
+        throw AutomationError(e.number(), e.description() + " (" + PrintableText(path.native()) + ")");
     }
     bag = std::move(loaded);
 }

@@ -1,6 +1,7 @@
 #include "RecordType.h"
 
 #include "AutomationError.h"
+#include "Utf8.h"
 #include "VariantCoercion.h"
 
 #include <vector>
@@ -57,7 +58,7 @@ void ThrowFieldCount(const RecordTypeInfo &type, std::size_t given)
 Record ConformRecord(const Record &record, const RecordTypeInfo &type)
 {
     if (!record.TypeName().empty() && !NamesEqual(record.TypeName(), type.name))
-        Mismatch(type, "given a " + record.TypeName().Str());
+        Mismatch(type, "given a " + PrintableText(record.TypeName().View()));
     if (record.Size() > type.fields.size())
         Mismatch(type, "too many fields");
     Record result = MakeRecord(type);
@@ -71,7 +72,7 @@ Record ConformRecord(const Record &record, const RecordTypeInfo &type)
                 if (NamesEqual(field.name, type.fields[k].name))
                     slot = k;
             if (slot == type.fields.size())
-                Mismatch(type, "no field " + field.name.Str());
+                Mismatch(type, "no field " + PrintableText(field.name.View()));
         }
         if (given[slot])
             Mismatch(type, std::string("field ") + type.fields[slot].name + " given twice");

@@ -2,6 +2,8 @@
 
 #include "AutomationError.h"
 #include "TextFile.h"
+#include "TextLines.h"
+#include "Utf8.h"
 #include "Variant.h"
 
 #include <cstdlib>
@@ -62,12 +64,10 @@ std::filesystem::path DefaultRegistryPath()
 std::vector<RegistryEntry> ParseRegistry(std::string_view text)
 {
     std::vector<RegistryEntry> entries;
-    std::size_t lineNumber = 0;
-    while (!text.empty()) {
-        ++lineNumber;
-        const std::size_t end = text.find('\n');
-        std::string_view line = Trim(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    TextLines lines(text);
+    std::string_view raw;
+    while (lines.Next(raw)) {
+        std::string_view line = Trim(raw);
         if (line.empty() || line.front() == '#')
             continue;
         RegistryEntry entry;
@@ -76,7 +76,7 @@ std::vector<RegistryEntry> ParseRegistry(std::string_view text)
         entry.libraryPath = line;
         if (entry.className.empty() || entry.libraryPath.empty())
             throw AutomationError(ErrorNumber::InvalidFileFormat,
-                                  "Invalid file format: registry line " + std::to_string(lineNumber)
+                                  "Invalid file format: registry line " + std::to_string(lines.Number())
                                       + ": expected \"ProgID Class LibraryPath\"");
         entries.push_back(std::move(entry));
     }
@@ -93,7 +93,7 @@ std::vector<RegistryEntry> ReadRegistry(const std::filesystem::path &path)
     } catch (const AutomationError &e) {
         if (e.number() != int(ErrorNumber::InvalidFileFormat))
             throw;
-        throw AutomationError(e.number(), e.description() + " (" + path.string() + ")");
+        throw AutomationError(e.number(), e.description() + " (" + PrintableText(path.native()) + ")");
     }
 }
 

@@ -3,6 +3,7 @@
 #include "AutomationError.h"
 #include "MemberInfo.h"
 #include "PropertyBag.h"
+#include "Utf8.h"
 #include "VariantCoercion.h"
 
 #include <cmath>
@@ -182,7 +183,8 @@ StdFont::Description FontFromRecord(const Record &record, const StdFont::Descrip
 {
     if (!NamesEqual(record.TypeName().View(), "StdFont"))
         throw AutomationError(ErrorNumber::TypeMismatch,
-                              "Type mismatch: a font is a StdFont record, given " + record.TypeName().Str());
+                              "Type mismatch: a font is a StdFont record, given "
+                                  + PrintableText(record.TypeName().View()));
     StdFont::Description font = base;
     std::optional<bool> bold;
     for (const RecordField &field : record.Fields()) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <type_traits>
 
 namespace corvane
 {
@@ -27,7 +28,9 @@ bool IsIdentChar(char c)
     return IsIdentStart(c) || (c >= '0' && c <= '9');
 }
 
-bool IsIdentifier(std::string_view name)
+} // namespace
+
+bool IsLiteralName(std::string_view name) noexcept
 {
     if (name.empty() || !IsIdentStart(name.front()))
         return false;
@@ -36,6 +39,9 @@ bool IsIdentifier(std::string_view name)
             return false;
     return true;
 }
+
+namespace
+{
 
 template<class T>
 std::string ShortestText(T value)
@@ -115,10 +121,10 @@ void AppendLiteral(std::string &out, const Variant &value)
         return;
     case VarType::Record: {
         const Record &record = value.AsRecord();
-        if (!record.TypeName().empty() && !IsIdentifier(record.TypeName()))
+        if (!record.TypeName().empty() && !IsLiteralName(record.TypeName()))
             throw AutomationError(ErrorNumber::InvalidCall,
-                                  "Invalid procedure call or argument: record type name \"" + record.TypeName().Str()
-                                      + "\" is not an identifier");
+                                  "Invalid procedure call or argument: record type name \""
+                                      + PrintableText(record.TypeName().View()) + "\" is not an identifier");
         out += record.TypeName().View();
         out.push_back('{');
         bool first = true;
@@ -127,10 +133,10 @@ void AppendLiteral(std::string &out, const Variant &value)
                 out += ", ";
             first = false;
             if (!field.name.empty()) {
-                if (!IsIdentifier(field.name))
+                if (!IsLiteralName(field.name))
                     throw AutomationError(ErrorNumber::InvalidCall,
-                                          "Invalid procedure call or argument: field name \"" + field.name.Str()
-                                              + "\" is not an identifier");
+                                          "Invalid procedure call or argument: field name \""
+                                              + PrintableText(field.name.View()) + "\" is not an identifier");
                 out += field.name.View();
                 out.push_back('=');
             }
@@ -251,17 +257,10 @@ private:
             return std::int32_t(Integer(std::numeric_limits<std::int32_t>::min(),
                                         std::numeric_limits<std::int32_t>::max(),
                                         0xFFFFFFFF));
-        if (NamesEqual(prefix, "r4")) {
-            const std::size_t start = m_pos;
-            const double value = Real(true);
-            if (std::isfinite(value) && std::fabs(value) > double(std::numeric_limits<float>::max())) {
-                m_pos = start;
-                Fail("value out of range for R4");
-            }
-            return float(value);
-        }
+        if (NamesEqual(prefix, "r4"))
+            return Real<float>(true);
         if (NamesEqual(prefix, "r8"))
-            return Real(true);
+            return Real<double>(true);
         if (NamesEqual(prefix, "date")) {
             std::size_t length = 0;
             if (const auto date = ParseIsoDate(m_text.substr(m_pos), &length)) {
@@ -269,7 +268,7 @@ private:
                 return Variant::FromDate(*date);
             }
             const std::size_t start = m_pos;
-            const double days = Real(false);
+            const double days = Real<double>(false);
             try {
                 return Variant::FromDate(ToDate(Variant(days)));
             } catch (const AutomationError &) {
@@ -312,17 +311,22 @@ private:
         return value;
     }
 
-    double Real(bool allowSpecial)
+    // Read in the target's own precision: a decimal rounded to double first and then to float can
+    // land on a different float (and FLT_MAX's shortest text lies above the double FLT_MAX).
+    template<class T>
+    T Real(bool allowSpecial)
     {
         const std::size_t start = m_pos;
         std::string_view token = NumberToken();
         if (!token.empty() && token.front() == '+')
             token.remove_prefix(1);
-        double value = 0;
+        T value = 0;
         const auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), value);
         if (ec != std::errc() || end != token.data() + token.size() || (!allowSpecial && !std::isfinite(value))) {
             m_pos = start;
-            Fail(ec == std::errc::result_out_of_range ? "value out of range" : "bad number");
+            if (ec != std::errc::result_out_of_range)
+                Fail("bad number");
+            Fail(std::is_same_v<T, float> ? "value out of range for R4" : "value out of range");
         }
         return value;
     }
@@ -333,7 +337,7 @@ private:
         const std::string_view token = NumberToken();
         m_pos = start;
         if (token.find_first_of(".eE") != std::string_view::npos)
-            return Real(false);
+            return Real<double>(false);
         std::string_view digits = token.front() == '+' ? token.substr(1) : token;
         std::int64_t value = 0;
         const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
@@ -342,7 +346,7 @@ private:
             m_pos += token.size();
             return std::int32_t(value);
         }
-        return Real(false);
+        return Real<double>(false);
     }
 
     unsigned HexQuad()
@@ -441,6 +445,9 @@ private:
 
     Variant RecordBody(std::string type)
     {
+        if (m_depth == kMaxRecordDepth)
+            Fail("records nested deeper than " + std::to_string(kMaxRecordDepth) + " levels");
+        const DepthScope nested(m_depth);
         ++m_pos; // '{'
         Record record(std::move(type));
         SkipSpace();
@@ -477,8 +484,19 @@ private:
         }
     }
 
+    // Counts a record level for as long as its body is read.
+    struct DepthScope {
+        explicit DepthScope(int &depth)
+            : depth(++depth)
+        {
+        }
+        ~DepthScope() { --depth; }
+        int &depth;
+    };
+
     std::string_view m_text;
     std::size_t m_pos = 0;
+    int m_depth = 0;
 };
 
 } // namespace

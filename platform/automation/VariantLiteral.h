@@ -18,14 +18,23 @@ namespace corvane
 //   QxAgrDateNum{AgrFactYear=i2:2001, AgrMonth=i2:4}   QxAgrDateNum{2001, 4, 1, -1, 0} (positional)
 //
 // Keywords and prefixes ignore case. Formatting gives the one canonical spelling that parses back to
-// an identical variant (same type, same bits).
+// an identical variant (same type, same bits; NaN stays NaN). Every finite R4 and R8 is written as
+// its shortest text that reads back to the same value, and r4: text is read straight to single
+// precision (never rounded twice through a double).
+
+// How deep records may nest in a literal: T{U{1}} is two levels. Saved objects and the published
+// records need two or three; the bound keeps a hostile text from exhausting the stack.
+inline constexpr int kMaxRecordDepth = 32;
+
+// Whether a record type or field name can be written in a literal (an identifier).
+bool IsLiteralName(std::string_view name) noexcept;
 
 // Error 13 for an object other than "no object", error 5 for a record field name that is not an
 // identifier.
 std::string FormatLiteral(const Variant &value);
 
-// Parses the whole text. A syntax error is error 5 with a description naming the column (in bytes,
-// from 1).
+// Parses the whole text. A syntax error, and records nested deeper than kMaxRecordDepth, are error 5
+// with a description naming the column (in bytes, from 1).
 Variant ParseLiteral(std::string_view text);
 
 } // namespace corvane

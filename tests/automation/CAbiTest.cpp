@@ -3,13 +3,16 @@
 #include "TempDir.h"
 #include "platform/automation/AbiObject.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/Utf8.h"
 
 #include "corvane/corvane.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
 #include <utility>
@@ -506,6 +509,124 @@ TEST_F(CAbi, ObjectsSaveToAndLoadFromPropertyBags)
     EXPECT_NE(std::string(corv_last_error_message()).find("line 2"), std::string::npos);
     EXPECT_EQ(corv_bag_count(loaded), 1u);
     corv_bag_destroy(loaded);
+}
+
+TEST_F(CAbi, ErrorMessagesQuotingAHostsTextAreValidUtf8)
+{
+    std::ofstream(dir / "registry", std::ios::app) << "Corvane.Bad CBad /no\xFFwhere.so\n";
+    corv_object *object = nullptr;
+    corv_bag *bag = nullptr;
+    ASSERT_EQ(corv_bag_create(&bag), 0);
+    corv_variant one;
+    corv_variant_init(&one);
+    corv_variant_set_i4(&one, 1);
+    const char *badName = "Na\xC3me";
+    int32_t id = 0;
+    struct Case {
+        const char *what;
+        std::function<int32_t()> call;
+        int32_t error;
+        const char *quoted;
+    };
+    const Case cases[] = {
+        {"ProgID",
+         [&] {
+             return corv_create_object("Bad\xFF.ProgID", &object);
+         },
+         429,
+         "Bad\\xff.ProgID"},
+        {"member name",
+         [&] {
+             return corv_ids_of_names(toy, &badName, 1, &id);
+         },
+         438,
+         "CToy.Na\\xc3me"},
+        {"bag key",
+         [&] {
+             return corv_bag_write(bag, "K\xFE\n", &one, nullptr);
+         },
+         5,
+         "\"K\\xfe\\n\""},
+        {"registry entry",
+         [&] {
+             return corv_create_object("Corvane.Bad", &object);
+         },
+         53,
+         "/no\\xffwhere.so"},
+        {"file path",
+         [&] {
+             return corv_bag_load_file(bag, "/no/such\xE4.bag");
+         },
+         53,
+         "/no/such\\xe4.bag"},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(c.call(), c.error) << c.what;
+        const std::string message = corv_last_error_message();
+        EXPECT_TRUE(corvane::IsValidUtf8(message)) << c.what << ": " << message;
+        EXPECT_NE(message.find(c.quoted), std::string::npos) << c.what << ": " << message;
+    }
+    corv_bag_destroy(bag);
+}
+
+TEST_F(CAbi, HostBagsRefuseDatesThatWouldNotLoadBack)
+{
+    corv_bag *bag = nullptr;
+    ASSERT_EQ(corv_bag_create(&bag), 0);
+    corv_variant value;
+    corv_variant_init(&value);
+    for (const double days : {std::nan(""), HUGE_VAL, -HUGE_VAL, 2958466.0}) {
+        corv_variant_set_date(&value, days);
+        EXPECT_EQ(corv_bag_write(bag, "When", &value, nullptr), 6) << days;
+        const char *name = "When";
+        ASSERT_EQ(corv_variant_set_record(&value, "Moment", 1, &name), 0);
+        corv_variant_set_date(&value.u.rec.fields[0].value, days);
+        EXPECT_EQ(corv_bag_write(bag, "Held", &value, nullptr), 6) << days;
+        corv_variant_clear(&value);
+    }
+    EXPECT_EQ(corv_bag_count(bag), 0u);
+    corv_bag_destroy(bag);
+}
+
+// A host's own property bag, keys compared exactly: the runtime must not merge two of them silently.
+struct ExactBag : corv_bag {
+    std::vector<std::pair<std::string, int32_t>> entries;
+};
+
+TEST_F(CAbi, AHostBagWhoseKeysDifferOnlyInCaseIsRefused)
+{
+    static const corv_bag_vtbl table = {
+        CORV_ABI_VERSION,
+        sizeof(corv_bag_vtbl),
+        [](corv_bag *self) {
+            return static_cast<ExactBag *>(self)->entries.size();
+        },
+        [](corv_bag *self, size_t index, const char **key, corv_variant *value, corv_error *) -> int32_t {
+            const auto &entry = static_cast<ExactBag *>(self)->entries.at(index);
+            *key = entry.first.c_str();
+            corv_variant_set_i4(value, entry.second);
+            return 0;
+        },
+        [](corv_bag *, const char *, int *found, corv_variant *, corv_error *) -> int32_t {
+            *found = 0;
+            return 0;
+        },
+        [](corv_bag *, const char *, const corv_variant *, corv_error *) -> int32_t {
+            return 0;
+        },
+        [](corv_bag *, const char *) {},
+        [](corv_bag *) {},
+        [](corv_bag *) {},
+    };
+    ExactBag bag;
+    bag.vtbl = &table;
+    bag.entries = {{"Value", 1}, {"VALUE", 2}};
+    EXPECT_EQ(corv_bag_save_file(&bag, (dir / "host.bag").c_str()), 5);
+    EXPECT_NE(std::string(corv_last_error_message()).find("\"VALUE\" twice"), std::string::npos)
+        << corv_last_error_message();
+    EXPECT_FALSE(std::filesystem::exists(dir / "host.bag"));
+    bag.entries.pop_back();
+    EXPECT_EQ(corv_bag_save_file(&bag, (dir / "host.bag").c_str()), 0);
 }
 
 TEST_F(CAbi, BagWritesWithADefaultStoreOnlyDifferences)

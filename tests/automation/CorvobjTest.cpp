@@ -1,68 +1,48 @@
 // corvobj against the test library, run as a separate process the way a user runs it.
 #include "ScopedEnv.h"
 #include "TempDir.h"
+#include "ToolProcess.h"
 
 #include "corvane/corvane.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace
 {
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string &arg)
-{
-    std::string quoted = "'";
-    for (char c : arg)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
 
 class Corvobj : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_EQ(corv_register_library(CORVANE_TOY_LIBRARY, nullptr), 0); }
 
-    Outcome Run(const std::vector<std::string> &args)
+    ToolOutcome Run(const std::vector<std::string> &args, const std::string &redirection = {})
     {
-        std::string command = Quote(CORVOBJ_PATH);
-        for (const std::string &arg : args)
-            command += " " + Quote(arg);
-        command += " 2>" + Quote((dir / "stderr").string());
-        Outcome outcome{};
-        FILE *pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        std::size_t n = 0;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            outcome.out.append(buffer, n);
-        const int status = pclose(pipe);
-        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::ifstream err(dir / "stderr");
-        std::stringstream text;
-        text << err.rdbuf();
-        outcome.err = text.str();
-        return outcome;
+        return RunTool(CORVOBJ_PATH, args, dir / "stderr", redirection);
     }
 
     TempDir dir;
     ScopedEnv registry{"CORVANE_REGISTRY", (dir / "registry").c_str()};
 };
 
+TEST_F(Corvobj, OutputThatCannotBeWrittenIsAFailureWithStatusOne)
+{
+    ExpectUnwritableOutputFails("corvobj",
+                                {{"list"}, {"members", "Corvane.Toy"}, {"call", "Corvane.Toy", "Greeting"}, {"--help"}},
+                                [&](const std::vector<std::string> &args, const char *redirection) {
+                                    return Run(args, redirection);
+                                });
+    // Bad input keeps its own status and report.
+    const ToolOutcome o = Run({"bogus"}, ">/dev/full");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err.rfind("corvobj: unknown command bogus\n", 0), 0u) << o.err;
+}
+
 TEST_F(Corvobj, ListsTheRegistry)
 {
-    const Outcome o = Run({"list"});
+    const ToolOutcome o = Run({"list"});
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.out,
               std::string("Corvane.Toy\tCToy\t") + CORVANE_TOY_LIBRARY + "\nCorvane.ToyTwin\tCToyTwin\t"
@@ -71,7 +51,7 @@ TEST_F(Corvobj, ListsTheRegistry)
 
 TEST_F(Corvobj, ShowsEveryMemberWithIdKindParametersAndHelp)
 {
-    const Outcome o = Run({"members", "Corvane.Toy"});
+    const ToolOutcome o = Run({"members", "Corvane.Toy"});
     ASSERT_EQ(o.status, 0) << o.err;
     for (const char *line : {
              "Corvane.Toy (class CToy)  -- A toy class for the automation tests.\n",
@@ -88,7 +68,7 @@ TEST_F(Corvobj, ShowsEveryMemberWithIdKindParametersAndHelp)
 // After the members: the class's identities and the enumerations its members name.
 TEST_F(Corvobj, ShowsIdentitiesAndTheEnumerationsAClassUses)
 {
-    const Outcome o = Run({"members", "Corvane.Toy"});
+    const ToolOutcome o = Run({"members", "Corvane.Toy"});
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_NE(o.out.find("  0x00000006  get    Shade() As ToyShade\n"), std::string::npos) << o.out;
     const std::string tail =
@@ -102,7 +82,7 @@ TEST_F(Corvobj, ShowsIdentitiesAndTheEnumerationsAClassUses)
     EXPECT_EQ(o.out.substr(o.out.size() - tail.size()), tail);
 
     // The twin names no enumeration and publishes no identities.
-    const Outcome twin = Run({"members", "Corvane.ToyTwin"});
+    const ToolOutcome twin = Run({"members", "Corvane.ToyTwin"});
     ASSERT_EQ(twin.status, 0) << twin.err;
     EXPECT_EQ(twin.out.find("identities:"), std::string::npos) << twin.out;
     EXPECT_EQ(twin.out.find("enumerations:"), std::string::npos) << twin.out;
@@ -111,20 +91,20 @@ TEST_F(Corvobj, ShowsIdentitiesAndTheEnumerationsAClassUses)
 TEST_F(Corvobj, ListsTheEnumerationsOfALibraryOrOfEveryRegisteredOne)
 {
     const std::string shade = "ToyShade {0D6F3C7E-5B1A-4E27-9C44-2A1B3C4D5E6F}: Light = 0, Dark Grey = 7\n";
-    const Outcome one = Run({"enums", "Corvane.ToyTwin"});
+    const ToolOutcome one = Run({"enums", "Corvane.ToyTwin"});
     EXPECT_EQ(one.status, 0) << one.err;
     EXPECT_EQ(one.out, shade);
 
     // Every library once, under its path; one whose table predates type libraries is left out.
     ASSERT_EQ(corv_register_library(CORVANE_OLDTABLE_LIBRARY, nullptr), 0) << corv_last_error_message();
-    const Outcome all = Run({"enums"});
+    const ToolOutcome all = Run({"enums"});
     EXPECT_EQ(all.status, 0) << all.err;
     EXPECT_EQ(all.out, std::string(CORVANE_TOY_LIBRARY) + ":\n  " + shade);
 
-    const Outcome old = Run({"enums", "Corvane.Old"});
+    const ToolOutcome old = Run({"enums", "Corvane.Old"});
     EXPECT_EQ(old.status, 2);
     EXPECT_EQ(old.err, "corvobj: the library registered for Corvane.Old publishes no type library\n");
-    const Outcome oldMembers = Run({"members", "Corvane.Old"});
+    const ToolOutcome oldMembers = Run({"members", "Corvane.Old"});
     EXPECT_EQ(oldMembers.status, 0) << oldMembers.err;
     EXPECT_EQ(oldMembers.out, "Corvane.Old (class COld)\n");
 }
@@ -150,7 +130,7 @@ TEST_F(Corvobj, CallsMembersWithTypedLiteralsAndPrintsResults)
          "ToyParts{Year=2002, Month=7, Day=19, Weekday=6, DayOfYear=200}\n"},
     };
     for (const Case &c : cases) {
-        const Outcome o = Run(c.args);
+        const ToolOutcome o = Run(c.args);
         EXPECT_EQ(o.status, 0) << c.args[2] << ": " << o.err;
         EXPECT_EQ(o.out, c.printed) << c.args[2];
     }
@@ -180,13 +160,23 @@ TEST_F(Corvobj, BadInputIsAClearMessageAndStatusTwo)
         {{"call", "Corvane.Toy", "Add", "1", "2", "3"}, "corvobj: error 450: "},
         {{"call", "Corvane.Toy", "JoinParts", "Other{1}"}, "corvobj: error 13: "},
         {{"call", "Corvane.Toy", "Fail", "9"}, "corvobj: error 9: Toy failure 9\n"},
+        // What the user typed is quoted as valid UTF-8 on one line.
+        {{"bo\xFFgus\n"}, "corvobj: unknown command bo\\xffgus\\n\n"},
+        {{"call", "Corvane.Toy", "N\xC3pe"}, "corvobj: no member named N\\xc3pe\n"},
+        {{"call", "Corvane.Toy", "#1\x1b"}, "corvobj: bad dispatch id #1\\x1b\n"},
+        {{"call", "Corvane.T\xFFy", "Add"}, "corvobj: error 429: Cannot create object: Corvane.T\\xffy is not"},
+        {{"call", "Corvane.Toy", "Add", "\"\xFF\""}, "corvobj: argument 1 (\"\\xff\"): text is not valid UTF-8"},
+        // Nesting that used to overflow the stack.
+        {{"call", "Corvane.Toy", "Add", std::string(3000, '{') + std::string(3000, '}')}, "corvobj: argument 1 ({{{{"},
     };
     for (const Case &c : cases) {
-        const Outcome o = Run(c.args);
+        const ToolOutcome o = Run(c.args);
         EXPECT_EQ(o.status, 2) << o.err;
         EXPECT_EQ(o.out, "");
         EXPECT_EQ(o.err.rfind(c.message, 0), 0u) << o.err;
     }
+    const ToolOutcome deep = Run({"call", "Corvane.Toy", "Add", std::string(3000, '{') + std::string(3000, '}')});
+    EXPECT_NE(deep.err.find("): records nested deeper than 32 levels at column 33\n"), std::string::npos);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 using namespace corvane;
@@ -87,6 +88,32 @@ TEST_F(MemberDispatch, CountAndTypeErrorsCarryTheirNumbers)
     };
     for (const Case &c : cases)
         EXPECT_EQ(ErrorOf(c.id, c.kind, c.args), c.error) << "member " << c.id;
+}
+
+TEST_F(MemberDispatch, DatesOutOfRangeAreOverflowEvenWhenTheyArriveAsDates)
+{
+    Call(toy::kStamp, InvokeKind::PropertyPut, {Variant::FromDate(37456.5)});
+    const double bad[] = {std::numeric_limits<double>::quiet_NaN(),
+                          std::numeric_limits<double>::infinity(),
+                          -std::numeric_limits<double>::infinity(),
+                          2958466.0, // 10000-01-01
+                          -657435.0, // before 0100-01-01
+                          1e300};
+    for (const double days : bad) {
+        SCOPED_TRACE(days);
+        Variant date = Variant::FromDate(days);
+        // As a property value, a by-value argument and a by-reference one.
+        EXPECT_EQ(ErrorOf(toy::kStamp, InvokeKind::PropertyPut, {date}), 6);
+        EXPECT_EQ(ErrorOf(toy::kSplitDate, InvokeKind::Method, {date}), 6);
+        EXPECT_EQ(ErrorOf(toy::kSplitDate, InvokeKind::Method, {Variant::Ref(date)}), 6);
+        // Converted from another type, as before.
+        EXPECT_EQ(ErrorOf(toy::kStamp, InvokeKind::PropertyPut, {Variant(days)}), 6);
+        EXPECT_EQ(Call(toy::kStamp), Variant::FromDate(37456.5));
+    }
+    // The last moments of the range are dates.
+    Call(toy::kStamp, InvokeKind::PropertyPut, {Variant::FromDate(2958465.99)});
+    Call(toy::kStamp, InvokeKind::PropertyPut, {Variant::FromDate(-657434.99)});
+    EXPECT_EQ(Call(toy::kStamp), Variant::FromDate(-657434.99));
 }
 
 TEST_F(MemberDispatch, ErrorsNameTheArgumentAndTheMember)

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
+#include <vector>
 
 using namespace corvane;
 
@@ -65,13 +67,19 @@ TEST(PropertyBagFile, SkipsCommentsBlankLinesAndCarriageReturns)
 }
 
 struct MalformedCase {
-    const char *text;
-    const char *message;
+    std::string text;
+    std::string message;
 };
+
+// "{{...}}" nested `depth` levels.
+std::string Braces(int depth)
+{
+    return std::string(std::size_t(depth), '{') + std::string(std::size_t(depth), '}');
+}
 
 TEST(PropertyBagFile, AMalformedFileNamesItsLineAndLeavesTheBagAsItWas)
 {
-    const MalformedCase cases[] = {
+    const std::vector<MalformedCase> cases = {
         {"A = 1\nno equals sign\n", "line 2: expected \"Key = value\""},
         {"A = 1\n = 2\n", "line 2: bad key \"\""},
         {"A = 1\nA = 2\n", "line 2: key \"A\" repeated"},
@@ -81,6 +89,12 @@ TEST(PropertyBagFile, AMalformedFileNamesItsLineAndLeavesTheBagAsItWas)
         {"A = \xFF\n", "line 1: not valid UTF-8"},
         {"A = missing\n", "line 1: a missing value cannot be stored"},
         {"A = nothing\nB = T{1,}\n", "line 2: unexpected character at column 5"},
+        {"A = 1\na = 2\n", "line 2: key \"a\" repeated (as \"A\"; keys ignore case)"},
+        // Nesting that used to overflow the stack.
+        {"A = 1\nX = " + Braces(2000) + "\n", "line 2: records nested deeper than 32 levels at column 33"},
+        {"X = " + Braces(20000) + "\n", "line 1: records nested deeper than 32 levels"},
+        {"X = " + Braces(33) + "\n", "line 1: records nested deeper than 32 levels"},
+        {"X = T{U{" + Braces(31) + "}}\n", "line 1: records nested deeper than 32 levels"},
     };
     TempDir dir;
     for (const MalformedCase &c : cases) {
@@ -92,15 +106,28 @@ TEST(PropertyBagFile, AMalformedFileNamesItsLineAndLeavesTheBagAsItWas)
         bag.Write("Kept", 1);
         try {
             LoadPropertyBag(bag, dir / "bad.bag");
-            ADD_FAILURE() << "loaded: " << c.text;
+            ADD_FAILURE() << "loaded: " << c.text.substr(0, 80);
         } catch (const AutomationError &e) {
-            EXPECT_EQ(e.number(), 321) << c.text;
+            EXPECT_EQ(e.number(), 321) << c.text.substr(0, 80);
             EXPECT_NE(e.description().find(c.message), std::string::npos) << e.description();
             EXPECT_NE(e.description().find("bad.bag"), std::string::npos) << e.description();
         }
         EXPECT_EQ(bag.Size(), 1u);
         EXPECT_EQ(bag.Read("Kept"), Variant(1));
     }
+}
+
+TEST(PropertyBagFile, RecordsNestUpToTheLimit)
+{
+    const PropertyBag bag = ParsePropertyBag("X = " + Braces(32) + "\n");
+    const Variant *value = bag.Find("X");
+    ASSERT_NE(value, nullptr);
+    int depth = 0;
+    for (const Variant *v = value; v->Type() == VarType::Record && v->AsRecord().Size() == 1;
+         v = &v->AsRecord()[0].value)
+        ++depth;
+    EXPECT_EQ(depth, 31); // the innermost is empty
+    EXPECT_EQ(ParsePropertyBag(FormatPropertyBag(bag)), bag);
 }
 
 TEST(PropertyBagFile, MissingAndUnreadableFilesHaveTheirOwnErrors)

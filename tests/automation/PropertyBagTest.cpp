@@ -1,10 +1,15 @@
 #include "platform/automation/PropertyBag.h"
 #include "BagKeys.h"
+#include "ErrorOf.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/PropertyBagFile.h"
 #include "platform/automation/VariantLiteral.h"
 #include "toy/ToyClasses.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
 
 using namespace corvane;
 
@@ -17,7 +22,26 @@ TEST(PropertyBag, AnAbsentKeyReadsAsItsDefault)
     bag.Write("CurrDate", Variant::FromDate(37299));
     EXPECT_EQ(bag.Read("CurrDate", Variant::FromDate(367)), Variant::FromDate(37299));
     EXPECT_EQ(bag.Read("Caption", "QxMonthVw"), Variant("QxMonthVw"));
-    EXPECT_EQ(bag.Read("currdate", 0), Variant(0)); // keys are case-sensitive
+}
+
+TEST(PropertyBag, KeysIgnoreCaseLikeMemberNames)
+{
+    PropertyBag bag;
+    for (const char *key : {"Appearance", "CurrDate", "ForeColor", "Caption"})
+        bag.Write(key, 1);
+    bag.Write("currdate", Variant::FromDate(367)); // replaces in place, in the new spelling
+    EXPECT_EQ(BagKeys(bag), (std::vector<std::string>{"Appearance", "currdate", "ForeColor", "Caption"}));
+    EXPECT_EQ(bag.Read("CURRDATE"), Variant::FromDate(367));
+
+    bag.Remove("APPEARANCE"); // the keys after a removed one are still found
+    for (const char *key : {"currDate", "foreCOLOR", "caption"})
+        EXPECT_NE(bag.Find(key), nullptr) << key;
+    bag.Write("ForeColor", 0, 0);
+    EXPECT_EQ(BagKeys(bag), (std::vector<std::string>{"currdate", "Caption"}));
+    EXPECT_EQ(bag.Read("CAPTION"), Variant(1));
+    // Only ASCII letters fold; other characters compare as they are.
+    bag.Write("Ä", 1);
+    EXPECT_EQ(bag.Find("ä"), nullptr);
 }
 
 TEST(PropertyBag, WritingTheDefaultStoresNothingAndDropsAnEarlierValue)
@@ -82,6 +106,62 @@ TEST(PropertyBag, RefusesKeysAndValuesThatCouldNotBeSaved)
     EXPECT_TRUE(bag.Empty());
     bag.Write("With Space.And-Dots_1", 1);
     EXPECT_EQ(bag.Size(), 1u);
+}
+
+// Records nested `depth` levels, the innermost holding `inner`.
+Variant Nested(int depth, const Variant &inner)
+{
+    Variant value = inner;
+    for (int i = 0; i < depth; ++i) {
+        Record record("T");
+        record.Add("x", value);
+        value = Variant(std::move(record));
+    }
+    return value;
+}
+
+TEST(PropertyBag, RefusesValuesThatCouldBeSavedButNeverLoaded)
+{
+    struct Case {
+        const char *name;
+        Variant value;
+        int error;
+    };
+    Record badName("Has Space");
+    Record badField("T");
+    badField.Add("no good", 1);
+    const Case cases[] = {
+        {"NaN date", Variant::FromDate(std::numeric_limits<double>::quiet_NaN()), 6},
+        {"infinite date", Variant::FromDate(std::numeric_limits<double>::infinity()), 6},
+        {"-infinite date", Variant::FromDate(-std::numeric_limits<double>::infinity()), 6},
+        {"date after 9999", Variant::FromDate(2958466.0), 6},
+        {"date before 100", Variant::FromDate(-657435.0), 6},
+        {"record holding a NaN date", Nested(1, Variant::FromDate(std::nan(""))), 6},
+        {"records too deep", Nested(kMaxRecordDepth + 1, Variant(1)), 5},
+        {"record type name", Variant(badName), 5},
+        {"record field name", Variant(badField), 5},
+    };
+    for (const Case &c : cases) {
+        PropertyBag bag;
+        bag.Write("Kept", 1);
+        EXPECT_EQ(ErrorOf([&] {
+                      bag.Write("Value", c.value);
+                  }),
+                  c.error)
+            << c.name;
+        EXPECT_EQ(ErrorOf([&] {
+                      bag.Write("Kept", c.value);
+                  }),
+                  c.error)
+            << c.name;
+        EXPECT_EQ(BagKeys(bag), std::vector<std::string>{"Kept"}) << c.name;
+        EXPECT_EQ(bag.Read("Kept"), Variant(1)) << c.name;
+    }
+    // The edges that can be written load back.
+    PropertyBag bag;
+    bag.Write("Deep", Nested(kMaxRecordDepth, Variant::FromDate(2958465.999988426)));
+    bag.Write("Early", Variant::FromDate(-657434.0));
+    EXPECT_EQ(ParsePropertyBag(FormatPropertyBag(bag)), bag);
 }
 
 TEST(PropertyBag, ByReferenceValuesAreStoredAsTheirTargets)

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sys/stat.h>
 
 using namespace corvane;
 
@@ -80,6 +81,24 @@ TEST(Registry, RegisteringALibraryRecordsEveryProgIdItServes)
 
     EXPECT_EQ(UnregisterLibrary(CORVANE_TOY_LIBRARY, registry), 2u);
     EXPECT_EQ(ReadRegistry(registry).size(), 1u);
+}
+
+TEST(Registry, RegisteringSavesThroughALinkAndKeepsThePermissions)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir / "shared");
+    WriteRegistry(dir / "shared/registry", {{"Other.Thing", "CThing", "/other.so"}});
+    ASSERT_EQ(::chmod((dir / "shared/registry").c_str(), 0600), 0);
+    std::filesystem::create_symlink("shared/registry", dir / "registry");
+
+    RegisterLibrary(CORVANE_TOY_LIBRARY, dir / "registry");
+    ASSERT_TRUE(std::filesystem::is_symlink(dir / "registry"));
+    EXPECT_EQ(ReadRegistry(dir / "shared/registry").size(), 3u);
+    EXPECT_EQ(std::filesystem::status(dir / "shared/registry").permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    UnregisterLibrary(CORVANE_TOY_LIBRARY, dir / "registry");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "registry"));
+    EXPECT_EQ(ReadRegistry(dir / "registry").size(), 1u);
 }
 
 TEST(Registry, LoadingReportsMissingFilesUnloadableFilesAndMissingEntryPoints)

@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
+#include <string>
+#include <type_traits>
 
 using namespace corvane;
 
@@ -138,6 +143,98 @@ TEST(VariantLiteral, SyntaxErrorsNameTheColumn)
             EXPECT_NE(e.description().find(c.message), std::string::npos) << c.text << " -> " << e.description();
         }
     }
+}
+
+TEST(VariantLiteral, RecordsNestAtMostThirtyTwoLevels)
+{
+    const auto braces = [](std::size_t depth) {
+        return std::string(depth, '{') + std::string(depth, '}');
+    };
+    EXPECT_EQ(ParseLiteral(braces(32)).Type(), VarType::Record);
+    EXPECT_EQ(ParseLiteral("A{x=B{" + braces(30) + "}}").Type(), VarType::Record);
+    // Depth is counted, not length: many records side by side are fine.
+    std::string wide = "T{";
+    for (int i = 0; i < 5000; ++i)
+        wide += "{1},";
+    EXPECT_EQ(ParseLiteral(wide + "{}}").AsRecord().Size(), 5001u);
+
+    const BadCase cases[] = {
+        {"{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{}}}}}}}}}}}}}}}}}}}}}}}}}}}}}}}}}", "at column 33"},
+        {"T{1, U{x="
+         "{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{",
+         "at column 40"}, // unterminated too
+    };
+    for (const BadCase &c : cases) {
+        try {
+            (void)ParseLiteral(c.text);
+            ADD_FAILURE() << "parsed: " << c.text;
+        } catch (const AutomationError &e) {
+            EXPECT_EQ(e.number(), 5);
+            EXPECT_NE(e.description().find(std::string("records nested deeper than 32 levels ") + c.message),
+                      std::string::npos)
+                << e.description();
+        }
+    }
+    for (const std::size_t depth : {2000u, 20000u, 200000u})
+        EXPECT_THROW((void)ParseLiteral(braces(depth)), AutomationError) << depth;
+}
+
+// Every float and double written and read back, compared bit for bit.
+template<class T, class Bits>
+void ExpectExactRoundTrip(T value)
+{
+    const std::string text = FormatLiteral(Variant(value));
+    const Variant back = ParseLiteral(text);
+    constexpr VarType expected = std::is_same_v<T, float> ? VarType::R4 : VarType::R8;
+    ASSERT_EQ(back.Type(), expected) << text;
+    const T got = std::is_same_v<T, float> ? T(back.AsR4()) : T(back.AsR8());
+    EXPECT_EQ(std::bit_cast<Bits>(got), std::bit_cast<Bits>(value)) << text;
+}
+
+template<class T, class Bits>
+void SweepRoundTrips()
+{
+    using L = std::numeric_limits<T>;
+    const T edges[] = {T(0),
+                       L::min(),
+                       L::denorm_min(),
+                       L::max(),
+                       std::nextafter(L::max(), T(0)),
+                       std::nextafter(L::min(), T(0)), // the largest subnormal
+                       L::epsilon(),
+                       T(1) + L::epsilon(),
+                       T(0.1),
+                       T(1) / T(3),
+                       T(16777217),
+                       T(9007199254740993.0),
+                       L::infinity()};
+    for (const T value : edges) {
+        ExpectExactRoundTrip<T, Bits>(value);
+        ExpectExactRoundTrip<T, Bits>(-value);
+    }
+    // Finite bit patterns spread over every exponent, subnormals included.
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 200000; ++i) {
+        const T value = std::bit_cast<T>(Bits(random()));
+        if (std::isfinite(value))
+            ExpectExactRoundTrip<T, Bits>(value);
+        if (::testing::Test::HasFailure())
+            return;
+    }
+}
+
+TEST(VariantLiteral, EveryFiniteFloatAndDoubleReadsBackBitForBit)
+{
+    SweepRoundTrips<float, std::uint32_t>();
+    SweepRoundTrips<double, std::uint64_t>();
+    // The float whose shortest text, 7.038531e-26, lies nearest another float once rounded to a
+    // double first (found by trying every float).
+    ExpectExactRoundTrip<float, std::uint32_t>(std::bit_cast<float>(0x15AE43FDu));
+    ExpectExactRoundTrip<float, std::uint32_t>(std::bit_cast<float>(0x95AE43FDu));
+    // Text read straight to single precision: the nearest float, not the float nearest its double.
+    EXPECT_EQ(ParseLiteral("r4:3.4028235e38"), Variant(std::numeric_limits<float>::max()));
+    EXPECT_EQ(ParseLiteral("r4:3.40282355e38"), Variant(std::numeric_limits<float>::max())); // rounds down
+    EXPECT_THROW((void)ParseLiteral("r4:3.5e38"), AutomationError);
 }
 
 TEST(VariantLiteral, ValuesWithoutLiteralFormAreRefused)

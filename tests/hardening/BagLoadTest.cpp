@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cmath>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -147,6 +149,48 @@ TEST_F(BagLoad, AWrongTypeOrValueUnderAKnownKeyLoadsNothing)
             ASSERT_EQ(LoadText(control, base), 0);
             ExpectWholeOrNothing(control, "Enabled = false\nFont = StdFont{Name=i4:5}\n");
         }
+    }
+}
+
+TEST_F(BagLoad, ADateThatCouldNotBeSavedIsRefusedBeforeAnythingIsStored)
+{
+    const double bad[] = {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e7, -1e7};
+    for (const ControlKeys &c : kControls) {
+        SCOPED_TRACE(c.progid);
+        const corv::Object control = NewControl(c.progid);
+        control.Put(c.valueKey, corv::Variant::Date(37456.4375));
+        const std::string before = SavedText(control);
+        for (const double days : bad) {
+            try {
+                control.Put(c.valueKey, corv::Variant::Date(days));
+                ADD_FAILURE() << days << " was stored";
+            } catch (const corv::Error &e) {
+                EXPECT_EQ(e.Number(), 6) << days;
+            }
+            EXPECT_EQ(control.Get(c.valueKey).Date(), 37456.4375) << days;
+            EXPECT_EQ(SavedText(control), before) << days;
+        }
+        // What it saves still loads, in a new control too.
+        ExpectWholeOrNothing(control, before);
+    }
+}
+
+TEST_F(BagLoad, KeysIgnoreCaseSoNoKnownPropertyIsDroppedSilently)
+{
+    for (const ControlKeys &c : kControls) {
+        SCOPED_TRACE(c.progid);
+        const corv::Object control = NewControl(c.progid);
+        std::string key = c.valueKey;
+        for (char &ch : key)
+            ch = char(std::tolower(static_cast<unsigned char>(ch)));
+        ASSERT_EQ(LoadText(control, key + " = 2002-07-19T10:30\nAPPEARANCE = i2:1\n"), 0) << lastMessage;
+        EXPECT_EQ(control.Get(c.valueKey).Date(), 37456.4375);
+        const std::string saved = SavedText(control);
+        EXPECT_NE(saved.find(std::string(c.valueKey) + " = 2002-07-19T10:30:00\n"), std::string::npos) << saved;
+        EXPECT_NE(saved.find("Appearance = i2:1\n"), std::string::npos) << saved;
+        // Two spellings of one key are one key given twice.
+        EXPECT_EQ(LoadText(control, key + " = 2002-07-19\n" + c.valueKey + " = 2003-01-01\n"), 321);
+        EXPECT_EQ(control.Get(c.valueKey).Date(), 37456.4375);
     }
 }
 

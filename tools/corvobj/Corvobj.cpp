@@ -2,9 +2,11 @@
 #include "Corvobj.h"
 
 #include "ObjectText.h"
+#include "OutputStatus.h"
 
 #include "platform/automation/AbiVariant.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/Utf8.h"
 #include "platform/automation/Variant.h"
 #include "platform/automation/VariantLiteral.h"
 
@@ -165,7 +167,7 @@ int Enums(const std::vector<std::string> &progids, std::ostream &out)
     if (!progids.empty()) {
         const corv_type_library *lib = TypeLibrary(progids[0]);
         if (!lib)
-            Fail("the library registered for " + progids[0] + " publishes no type library");
+            Fail("the library registered for " + corvane::PrintableText(progids[0]) + " publishes no type library");
         ListEnums(*lib, "", out);
         return 0;
     }
@@ -199,7 +201,7 @@ std::int32_t MemberId(corv_object *object, const std::string &member)
         const char *name = member.c_str();
         std::int32_t id = CORV_DISPID_UNKNOWN;
         if (corv_ids_of_names(object, &name, 1, &id) != 0)
-            Fail("no member named " + member);
+            Fail("no member named " + corvane::PrintableText(member));
         return id;
     }
     std::string_view digits = std::string_view(member).substr(1);
@@ -214,11 +216,11 @@ std::int32_t MemberId(corv_object *object, const std::string &member)
     std::int64_t value = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
     if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() || value > 0xFFFFFFFFLL)
-        Fail("bad dispatch id " + member);
+        Fail("bad dispatch id " + corvane::PrintableText(member));
     if (negative)
         value = -value;
     if (value < INT32_MIN)
-        Fail("bad dispatch id " + member);
+        Fail("bad dispatch id " + corvane::PrintableText(member));
     // Hexadecimal ids are bit patterns: #0xFFFFFDD8 is -552.
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
@@ -236,8 +238,9 @@ int Call(const std::string &progid,
         } catch (const corvane::AutomationError &e) {
             const bool word = !literals[i].empty() && literals[i][0] != '"'
                 && e.description().find("unknown word") != std::string::npos;
-            Fail("argument " + std::to_string(i + 1) + " (" + literals[i] + "): " + e.description()
-                 + (word ? "; text goes in double quotes: '\"" + literals[i] + "\"'" : ""));
+            const std::string literal = corvane::PrintableText(literals[i]);
+            Fail("argument " + std::to_string(i + 1) + " (" + literal + "): " + e.description()
+                 + (word ? "; text goes in double quotes: '\"" + literal + "\"'" : ""));
         }
     }
     corv_object *raw = nullptr;
@@ -276,12 +279,11 @@ int Dispatch(const std::vector<std::string> &args, std::ostream &out)
     }
     if (command == "list" || command == "members" || command == "call" || command == "enums")
         Fail("wrong number of arguments for " + command, true);
-    Fail("unknown command " + command, true);
+    Fail("unknown command " + corvane::PrintableText(command), true);
 }
 
-} // namespace
-
-int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+// The command's status, before its output is checked.
+int Outcome(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
     try {
         return Dispatch(args, out);
@@ -291,9 +293,16 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             err << kUsage;
         return 2;
     } catch (const std::exception &e) {
-        err << "corvobj: " << e.what() << '\n';
+        err << "corvobj: " << corvane::PrintableText(e.what()) << '\n';
         return 2;
     }
+}
+
+} // namespace
+
+int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    return corvane::tools::FinishOutput(out, err, "corvobj", Outcome(args, out, err));
 }
 
 } // namespace corvobj

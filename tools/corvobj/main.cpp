@@ -8,7 +8,8 @@
 //   corvobj call PROGID MEMBER [ARG...]   calls a method or reads a property (MEMBER: a name or
 //                                         #dispid) with typed literal arguments, prints the result
 //
-// Any failure prints a message on stderr and exits with status 2.
+// Any failure prints a message on stderr and exits with status 2; output that cannot be written,
+// with status 1.
 #include "Corvobj.h"
 
 #include <iostream>

@@ -1,8 +1,12 @@
 // corvreg - registers Corvane libraries: asks each library's entry point for the ProgIDs it serves
-// and records them in the registry file (like a server registration).
+// and records them in the registry file (like a server registration). A command-line mistake exits
+// with status 2, any other failure (output that cannot be written included) with status 1.
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/LibraryRegistration.h"
 #include "platform/automation/RegistryFile.h"
+#include "platform/automation/Utf8.h"
+
+#include "OutputStatus.h"
 
 #include <cstring>
 #include <iostream>
@@ -25,9 +29,7 @@ int Usage(const std::string &problem)
     return 2;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+int Main(int argc, char **argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string registryOption;
@@ -48,7 +50,7 @@ int main(int argc, char **argv)
             std::cout << kUsage;
             return 0;
         } else if (!a.empty() && a[0] == '-') {
-            return Usage("unknown option " + a);
+            return Usage("unknown option " + corvane::PrintableText(a));
         } else {
             libraries.push_back(a);
         }
@@ -80,7 +82,14 @@ int main(int argc, char **argv)
         std::cerr << "corvreg: error " << e.number() << ": " << e.description() << '\n';
         return 1;
     } catch (const std::exception &e) {
-        std::cerr << "corvreg: " << e.what() << '\n';
+        std::cerr << "corvreg: " << corvane::PrintableText(e.what()) << '\n';
         return 1;
     }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return corvane::tools::FinishOutput(std::cout, std::cerr, "corvreg", Main(argc, argv));
 }
