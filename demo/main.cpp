@@ -1,6 +1,7 @@
 // Corvdemo: starts the program module and runs until the last form closes.
 #include "DemoMessage.h"
 #include "ModDemoPub.h"
+#include "QtTranslations.h"
 
 #include "corvane/corvane.hpp"
 
@@ -9,6 +10,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    corvdemo::InstallQtTranslations();
     // The program decides when it ends: the library's own windows (drop-down, About box) must not.
     QApplication::setQuitOnLastWindowClosed(false);
     corvdemo::ModDemoPub program([] {

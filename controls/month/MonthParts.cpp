@@ -4,6 +4,7 @@
 #include "MonthLayout.h"
 #include "MonthRange.h"
 #include "platform/date/DateFormat.h"
+#include "platform/ui/ArrowBar.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/PaletteColor.h"
 #include "platform/ui/Text.h"
@@ -119,10 +120,16 @@ MonthParts BuildMonthParts(QWidget &surface, const ui::TwipsScale &scale)
     }
 
     p.PicBack = Place(new QWidget(back), "PicBack", L::PicBack, scale);
-    p.HScMonth = Place(new QScrollBar(Qt::Horizontal, p.PicBack), "HScMonth", L::HScMonth, scale);
-    p.HScMonth->setRange(kFirstMonthValue, kFirstMonthValue);
-    p.HScMonth->setSingleStep(1);
-    p.HScMonth->setPageStep(1);
+    // Only its two arrows show, at the ends of the header: they are month buttons, nothing more.
+    p.HScMonth = Place(new ui::ArrowBar(Qt::Horizontal,
+                                        kFirstMonthValue,
+                                        kFirstMonthValue,
+                                        kFirstMonthValue,
+                                        ui::ArrowBar::Arrows::Styled,
+                                        p.PicBack),
+                       "HScMonth",
+                       L::HScMonth,
+                       scale);
     p.HScMonth->setFocusPolicy(Qt::NoFocus);
 
     p.PictBoard = Panel(p.PicBack, "PictBoard", L::PictBoard, scale);
@@ -189,6 +196,7 @@ void ApplyPartColors(MonthParts &p, const MonthColors &colors, const QPalette &p
         ui::SetPaletteColor(*list, QPalette::Button, buttonFace);
     for (QLabel *label : {p.LabAgrCal, p.LabAgrYear, p.LabAgrMonth, p.LabAnimal, p.LabToday})
         ui::SetPaletteColor(*label, QPalette::WindowText, buttonText);
+    ui::ColorArrows(*p.HScMonth, palette);
     for (QLabel *label : {p.LabJie, p.LabQi})
         ui::SetPaletteColor(*label, QPalette::WindowText, color(kWindowTextColor));
     ui::SetPaletteColor(*p.LabJQback, QPalette::Window, color(colors.sTermBackColor));

@@ -182,6 +182,17 @@ void QxMonth::ApplyFixedSize()
     SetFixedExtent(outer.width(), outer.height());
 }
 
+// System colours are resolved anew, everywhere at once: the grid's picture too, not only the parts
+// that take their colours from the palette themselves.
+void QxMonth::SurfacePaletteChanged()
+{
+    if (!HasParts())
+        return;
+    month::ApplyPartColors(m_parts, m_colors, Surface()->palette());
+    m_pictureStale = true;
+    m_parts.PicMonth->update();
+}
+
 // ---- properties --------------------------------------------------------------------------------
 
 void QxMonth::SetCurrDate(date::Date value)
@@ -420,30 +431,43 @@ int QxMonth::DayAt(const QPointF &position) const
                              date::DaysInMonth(shown.year, shown.month));
 }
 
-// Every button selects the day under the pointer. Qt follows the second press of a double click with
-// a double-click event, which marks that press so that its release raises no Click.
+// Every button selects the day under the pointer; a press while another button is down does nothing.
+// Qt follows the second press of a double click with a double-click event, which marks that press so
+// that its release raises no Click.
 void QxMonth::GridMousePress(QMouseEvent &event, bool secondOfDouble)
 {
     const InputScope scope(*this);
-    m_gridPress = secondOfDouble ? GridPress::Double : GridPress::Single;
-    if (secondOfDouble)
+    if (secondOfDouble) {
+        m_gridPress = {event.button(), true, false};
         return;
+    }
+    if (m_gridPress.button != Qt::NoButton)
+        return;
+    m_gridPress = {event.button(), false, false};
     if (const int day = DayAt(event.position())) {
         const date::Ymd shown = date::YmdOf(m_currDate);
         SelectDate(date::FromYmd(shown.year, shown.month, day));
+        m_gridPress.selected = true;
     }
 }
 
-// A click on the grid, on a day or not, raises Change and then Click.
+// A click of any button on the grid, on a day or not, raises Change and then Click. A press that
+// selected a day and is released off the grid clicks nothing but still reports the new date: a host
+// following Change never shows a stale one.
 void QxMonth::GridMouseRelease(QMouseEvent &event)
 {
-    const InputScope scope(*this);
-    const bool clicked = m_gridPress == GridPress::Single && ui::IsClick(*m_parts.PicMonth, event);
-    m_gridPress = GridPress::None;
-    if (!clicked)
+    if (event.button() != m_gridPress.button)
         return;
-    Raise(kChange);
-    Raise(kClick);
+    const InputScope scope(*this);
+    const GridPress press = std::exchange(m_gridPress, {});
+    if (press.secondOfDouble)
+        return;
+    if (m_parts.PicMonth->rect().contains(event.position().toPoint())) {
+        Raise(kChange);
+        Raise(kClick);
+    } else if (press.selected) {
+        Raise(kChange);
+    }
 }
 
 void QxMonth::GridMouseMove(QMouseEvent &event)

@@ -114,6 +114,7 @@ private:
     void FlushRedraw();
     class RedrawBatch;
     void ApplyFixedSize();
+    void SurfacePaletteChanged() override;
 
     ModAgrCAl::EngineClient m_engine;
     month::MonthParts m_parts;
@@ -135,11 +136,13 @@ private:
     bool m_pictureStale = true; // the grid's picture does not show the current state yet
     int m_redrawBatch = 0;
     QRegion m_pendingRedraw;
-    enum class GridPress {
-        None,
-        Single,
-        Double
-    } m_gridPress = GridPress::None;
+    // The mouse press on the grid under way: its button (none between presses), whether it is the
+    // second press of a double click, and whether it selected a day.
+    struct GridPress {
+        Qt::MouseButton button = Qt::NoButton;
+        bool secondOfDouble = false;
+        bool selected = false;
+    } m_gridPress;
 };
 
 } // namespace corvane

@@ -2,14 +2,17 @@
 
 #include "ModMonthVw.h"
 #include "ModWinLong.h"
+#include "QxMonthVw.h"
 #include "controls/month/QxMonth.h"
 #include "platform/automation/EventSource.h"
+#include "platform/ui/ControlBase.h"
 #include "platform/ui/MessagePump.h"
 #include "platform/ui/Redraw.h"
 #include "platform/ui/UpdateLock.h"
 #include "platform/ui/WindowOrder.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 
 #include <algorithm>
@@ -49,7 +52,12 @@ void FrmMonthView::Unload()
         state.DropShown = false;
         ui::LockWindowUpdate(nullptr);
     }
-    delete form;
+    if (ui::ControlBase::HandlingInput()) {
+        form->hide();
+        form->deleteLater();
+    } else {
+        delete form;
+    }
 }
 
 FrmMonthView::FrmMonthView()
@@ -113,6 +121,43 @@ void FrmMonthView::MonthDrop_Change()
     state.DropDatePicked = true;
     ModMonthVw::HideDropForm(*this);
     HideForm();
+    // Once the events waiting now have run, a pick that no picker's focus entry took goes to a picker
+    // all the same: where the window system never activated the drop-down, no focus comes back.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [opener = m_opener] {
+            QxMonthVw::TakeWaitingPick(opener);
+        },
+        Qt::QueuedConnection);
+}
+
+void FrmMonthView::SetOpener(QWidget *picker)
+{
+    QObject::disconnect(m_openerGone);
+    m_opener = picker;
+    m_returnWindow = picker->window();
+    // Its window destroyed by the host while the drop-down is open: nobody else would close it. The
+    // check waits until the window is gone for good.
+    m_openerGone = connect(picker, &QObject::destroyed, this, [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                OpenerGone();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void FrmMonthView::OpenerGone()
+{
+    ModMonthVw::DropState &state = ModMonthVw::State();
+    if (m_opener || !state.DropShown || t_form != this)
+        return;
+    if (isVisible())
+        ModWinLong::SetDropWinStyle(Handle(), true);
+    hide();
+    ui::LockWindowUpdate(nullptr);
+    state.DropShown = false;
 }
 
 int FrmMonthView::MonthDropWidth() const

@@ -19,7 +19,9 @@ class QxMonth;
 //
 // Every Change of MonthDrop - whatever moved its date - is a pick: the date goes to DropOutDate, the
 // form shrinks and hides and the focus returns to the window the drop-down opened from, where the
-// picker's focus entry takes the date. The form also serves the month control's focus-loss rule
+// picker's focus entry takes the date. Where the window system never activated the drop-down the
+// focus does not come back; the pick then goes to the picker holding the focus, or to the one that
+// opened the drop-down. The form also serves the month control's focus-loss rule
 // (month::MonthDropHost): while it is loaded, a grid that loses the focus to the outside closes it.
 class FrmMonthView final : public QWidget, public month::MonthDropHost
 {
@@ -29,6 +31,8 @@ public:
     // Loads the form when it is not loaded (running its load step) and returns it.
     static FrmMonthView &Load();
     // Unloads the form; an open drop-down goes with it (DropShown false, the update lock released).
+    // From inside a control's input handler - which may still use the form, and in which the window
+    // system may still hold its window - the form is hidden now and deleted once the handler is done.
     static void Unload();
 
     ~FrmMonthView() override;
@@ -60,8 +64,9 @@ public:
     void HideForm();
     // Draws the form and MonthDrop now.
     void RepaintNow();
-    // The window the focus goes back to when a pick hides the form.
-    void SetReturnWindow(QWidget *window) { m_returnWindow = window; }
+    // The picker the drop-down opens for (its window): a pick nobody took goes to it, the focus goes
+    // back to its window when a pick hides the form, and its window going closes the drop-down.
+    void SetOpener(QWidget *picker);
 
     // month::MonthDropHost
     bool DropShown() const override;
@@ -75,10 +80,13 @@ private:
     void Form_Load();
     void MonthDrop_Change();
     void ApplyGeometry();
+    void OpenerGone();
 
     ui::TwipsScale m_scale;
     ObjectPtr<QxMonth> m_monthDrop;
+    QPointer<QWidget> m_opener;
     QPointer<QWidget> m_returnWindow;
+    QMetaObject::Connection m_openerGone;
     bool m_loading = false;
     int m_left = 0;
     int m_top = 0;

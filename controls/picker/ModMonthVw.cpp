@@ -3,6 +3,8 @@
 #include "FrmMonthView.h"
 #include "ModWinLong.h"
 
+#include <QPointer>
+
 #include <cmath>
 
 namespace corvane::ModMonthVw
@@ -21,16 +23,22 @@ DropState &State()
     return state;
 }
 
-void ShowDropForm(FrmMonthView &form, bool upward)
+bool ShowDropForm(FrmMonthView &form, bool upward)
 {
     ModWinLong::SetDropWinStyle(form.Handle(), true);
     const int full = form.HeightTwips();
     const int first = full % kStep;
     const int monthHeight = form.MonthDropHeight();
+    const auto showModeless = [&form] {
+        const QPointer<FrmMonthView> alive(&form);
+        form.ShowModeless();
+        return alive && FrmMonthView::Loaded() == alive;
+    };
     if (!upward) {
         form.SetHeightTwips(first);
         form.SetMonthDropTop(first - monthHeight);
-        form.ShowModeless();
+        if (!showModeless())
+            return false;
         for (int height = first; height <= full; height += kStep) {
             form.SetHeightTwips(height);
             form.SetMonthDropTop(height - monthHeight);
@@ -46,7 +54,8 @@ void ShowDropForm(FrmMonthView &form, bool upward)
         form.SetTopTwips(bottom - first);
         form.SetHeightTwips(first);
         form.SetMonthDropTop(0);
-        form.ShowModeless();
+        if (!showModeless())
+            return false;
         for (int height = first; height <= full; height += kStep) {
             form.SetTopTwips(bottom - height);
             form.SetHeightTwips(height);
@@ -61,6 +70,7 @@ void ShowDropForm(FrmMonthView &form, bool upward)
     }
     form.BringToFront();
     ModWinLong::SetDropWinStyle(form.Handle(), false);
+    return true;
 }
 
 void HideDropForm(FrmMonthView &form)

@@ -28,7 +28,8 @@ DropState &State();
 // downward with MonthDrop sliding down into view (the last step jumps to the full height, which the
 // next paint shows), upward with its bottom edge kept on the picker's top edge. The form has the
 // transient style meanwhile and the pop-up style at the end, and stands in front of everything.
-void ShowDropForm(FrmMonthView &form, bool upward);
+// Showing lets pending calls run; false when one of them unloaded the form, which is then left alone.
+bool ShowDropForm(FrmMonthView &form, bool upward);
 
 // Shrinks a shown form to about half its height, losing 0, 600, 1200, ... twips a step (an upward
 // form also moving its top down by the step), in the transient style; the caller hides it. A hidden

@@ -47,7 +47,9 @@ PickerParts BuildPickerParts(QWidget &surface)
     p.PicCmb = new PickerBox(&surface);
     p.PicCmb->setObjectName(Name("PicCmb"));
     p.PicCmb->setAutoFillBackground(true);
-    p.PicCmb->setFocusPolicy(Qt::StrongFocus);
+    // A click gives it the focus, which it passes on to PictBtn; the keyboard goes to PictBtn
+    // directly, so Shift+Tab can leave the control.
+    p.PicCmb->setFocusPolicy(Qt::ClickFocus);
     p.inner = new QWidget(p.PicCmb);
 
     p.LabCmb = new QLabel(p.inner);
@@ -60,7 +62,7 @@ PickerParts BuildPickerParts(QWidget &surface)
     p.PictBtn->setObjectName(Name("PictBtn"));
     p.PictBtn->setAutoFillBackground(true);
     p.PictBtn->setFocusPolicy(Qt::StrongFocus);
-    p.VScBtn = new ui::ArrowBar(0, 32767, 0, p.PictBtn);
+    p.VScBtn = new ui::ArrowBar(Qt::Vertical, 0, 32767, 0, ui::ArrowBar::Arrows::Lower, p.PictBtn);
     p.VScBtn->setObjectName(Name("VScBtn"));
     // A press on the arrow gives the focus to PictBtn.
     p.VScBtn->setFocusPolicy(Qt::NoFocus);
@@ -96,6 +98,8 @@ void ApplyPickerColors(PickerParts &parts, ui::OleColor back, ui::OleColor fore,
     ui::SetPaletteColor(*parts.PicCmb, QPalette::WindowText, ui::ResolveOleColor(kWindowFrameColor, palette));
     ui::SetPaletteColor(*parts.LabCmb, QPalette::WindowText, ui::ResolveOleColor(fore, palette));
     ui::SetPaletteColor(*parts.PictBtn, QPalette::Window, ui::ResolveOleColor(kButtonFaceColor, palette));
+    // The bar would take PicCmb's border colour for its arrow.
+    ui::ColorArrows(*parts.VScBtn, palette);
 }
 
 } // namespace corvane::picker

@@ -17,7 +17,7 @@ namespace corvane::picker
 // control's surface. PicCmb's inner area (inside its border) holds LabCmb and PictBtn; PictBtn clips
 // VScBtn so that only the bar's lower arrow shows: that arrow is the drop button.
 struct PickerParts {
-    QFrame *PicCmb; // the box: background colour and border; takes the focus on a click
+    QFrame *PicCmb; // the box: background colour and border; takes the focus on a click, not by Tab
     QWidget *inner; // PicCmb's inner area
     QLabel *LabCmb; // the caption, transparent, never takes input
     QWidget *PictBtn; // the drop button's frame; holds the control's focus
@@ -34,7 +34,8 @@ void ApplyPickerLayout(PickerParts &parts,
                        int borderStyle,
                        const ui::TwipsScale &scale);
 
-// Colours the box (BackColor) and the caption (ForeColor), system colours resolved through `palette`.
+// Colours the box (BackColor), the caption (ForeColor) and the drop arrow, system colours resolved
+// through `palette`.
 void ApplyPickerColors(PickerParts &parts, ui::OleColor back, ui::OleColor fore, const QPalette &palette);
 
 } // namespace corvane::picker

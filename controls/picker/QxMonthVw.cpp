@@ -94,6 +94,11 @@ void QxMonthVw::ApplyColors()
         picker::ApplyPickerColors(m_parts, m_backColor, m_foreColor, Surface()->palette());
 }
 
+void QxMonthVw::SurfacePaletteChanged()
+{
+    ApplyColors();
+}
+
 void QxMonthVw::ShowCaption(std::string caption)
 {
     m_caption = std::move(caption);

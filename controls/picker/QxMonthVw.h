@@ -22,8 +22,9 @@ namespace corvane
 // drop-down, and at creation; a loaded control shows its saved caption. The control stores any date.
 //
 // Focus: the control passes the focus to its drop button's frame PictBtn. When the focus enters the
-// control it closes an open drop-down and takes a picked date (raising Change); when it leaves for
-// another part of the same window an open drop-down closes at once.
+// control it closes an open drop-down and takes a picked date (raising Change) - as soon as the focus
+// change is over, never inside it, so that a host may release pickers or delete its form in Change;
+// when it leaves for another part of the same window an open drop-down closes at once.
 class QxMonthVw final : public ui::ControlBase
 {
 public:
@@ -81,19 +82,28 @@ public:
 
     const picker::PickerGeometry &Geometry() const noexcept { return m_geometry; }
 
-    // The drop button's value changed (the bar's valueChanged): opens or closes the drop-down.
+    // The drop button's value changed (the bar's valueChanged): opens or closes the drop-down. A press
+    // that arrives while an opening (of any picker) is under way is ignored.
     void VScBtn_Change(int value);
+
+    // A pick that no picker's focus entry has taken once the events waiting after it have run - the
+    // window system never activated the drop-down, so the focus did not come back - goes to the
+    // picker holding the focus, else to `opener`'s picker (a picker's window). With neither, the
+    // drop-down is closed all the same and the pick waits for the next focus entry.
+    static void TakeWaitingPick(QWidget *opener);
 
 private:
     bool HasParts() const noexcept { return Surface() != nullptr; }
     void Layout();
     void ApplyColors();
+    void SurfacePaletteChanged() override;
     void ShowCaption(std::string caption);
 
     // The drop-down.
     void OpenDropDown(int workAreaHeight);
     void CloseByButton();
     void FocusMoved(QWidget *old, QWidget *now);
+    void QueueFocusEntry();
     void EnterFocus();
     void ExitFocus();
     void PicCmb_GotFocus();

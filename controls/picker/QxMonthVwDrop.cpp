@@ -5,6 +5,7 @@
 #include "ModWinLong.h"
 #include "QxMonthVw.h"
 #include "engine/DateCaption.h"
+#include "platform/ui/ControlSurface.h"
 #include "platform/ui/MessagePump.h"
 #include "platform/ui/UpdateLock.h"
 #include "platform/ui/WindowHandles.h"
@@ -13,6 +14,8 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QScrollBar>
 
 #include <cmath>
@@ -25,6 +28,19 @@ namespace
 
 constexpr int kButtonMax = 32767;
 
+// An opening is under way on this thread. Its pumps let waiting input run, a second press of a drop
+// button among it; that press must not start a second opening inside the first.
+thread_local bool t_opening = false;
+
+class OpeningScope
+{
+public:
+    OpeningScope() { t_opening = true; }
+    ~OpeningScope() { t_opening = false; }
+    OpeningScope(const OpeningScope &) = delete;
+    OpeningScope &operator=(const OpeningScope &) = delete;
+};
+
 int RoundToInt(double value)
 {
     return int(std::nearbyint(value)); // to nearest, ties to even
@@ -33,6 +49,15 @@ int RoundToInt(double value)
 bool Inside(const QWidget *surface, const QWidget *widget)
 {
     return widget && (widget == surface || surface->isAncestorOf(widget));
+}
+
+// The picker whose window holds `widget`, or nullptr.
+QxMonthVw *PickerOf(QWidget *widget)
+{
+    for (QWidget *w = widget; w; w = w->parentWidget())
+        if (const auto *surface = dynamic_cast<ui::ControlSurface *>(w))
+            return dynamic_cast<QxMonthVw *>(surface->Owner());
+    return nullptr;
 }
 
 } // namespace
@@ -46,6 +71,8 @@ void QxMonthVw::VScBtn_Change(int value)
     const InputScope scope(*this);
     if (value == kButtonMax)
         m_parts.VScBtn->setValue(0);
+    if (t_opening)
+        return;
 
     // The picker's edges on the screen, in twips.
     ModMonthVw::DropState &state = ModMonthVw::State();
@@ -70,8 +97,13 @@ void QxMonthVw::VScBtn_Change(int value)
         OpenDropDown(limit);
 }
 
+// The opening lets waiting events run three times (before the focus move, after locking the window
+// and while the form is being shown), and what runs may destroy this picker's window or unload the
+// shared form: after each the opening checks, and every way out of it gives the window its updates
+// back unless the drop-down stands open.
 void QxMonthVw::OpenDropDown(int workAreaHeight)
 {
+    const OpeningScope opening;
     ModMonthVw::DropState &state = ModMonthVw::State();
     BringFormToFront();
     ui::DoEvents();
@@ -80,27 +112,39 @@ void QxMonthVw::OpenDropDown(int workAreaHeight)
     m_parts.PictBtn->setFocus(Qt::OtherFocusReason);
     state.DropInDate = m_currDate;
 
-    FrmMonthView &form = FrmMonthView::Load();
+    const QPointer<FrmMonthView> form = &FrmMonthView::Load();
     const int height = ExtentTwips().height();
-    const int monthHeight = form.MonthDropHeight();
+    const int monthHeight = form->MonthDropHeight();
     state.DropUpward = monthHeight > (workAreaHeight - state.DropTop) - height;
     if (!state.DropUpward)
         state.DropTop += height;
-    form.SetHeightTwips(monthHeight);
-    form.SetWidthTwips(form.MonthDropWidth());
-    form.SetLeftTwips(state.DropLeft);
-    form.SetTopTwips(state.DropTop);
+    form->SetHeightTwips(monthHeight);
+    form->SetWidthTwips(form->MonthDropWidth());
+    form->SetLeftTwips(state.DropLeft);
+    form->SetTopTwips(state.DropTop);
 
-    QWidget *parentForm = Surface()->window();
-    ui::LockWindowUpdate(parentForm);
+    ui::LockWindowUpdate(Surface()->window());
+    bool opened = false;
+    const auto unlock = qScopeGuard([&opened] {
+        if (!opened)
+            ui::LockWindowUpdate(nullptr);
+    });
     ui::DoEvents();
-    // What ran meanwhile may have closed the picker or unloaded the form.
-    if (!HasParts() || FrmMonthView::Loaded() != &form)
+    const auto formLoaded = [&form] {
+        return form && FrmMonthView::Loaded() == form;
+    };
+    if (!HasParts() || !formLoaded())
         return;
-    form.SetReturnWindow(parentForm);
-    ModMonthVw::ShowDropForm(form, state.DropUpward);
+    form->SetOpener(Surface());
+    if (!ModMonthVw::ShowDropForm(*form, state.DropUpward))
+        return;
+    if (!HasParts()) {
+        form->HideForm();
+        return;
+    }
     ResetDropButton();
     state.DropShown = true;
+    opened = true;
 }
 
 void QxMonthVw::CloseByButton()
@@ -136,7 +180,7 @@ void QxMonthVw::FocusMoved(QWidget *old, QWidget *now)
         return;
     const InputScope scope(*this);
     if (isInside && !wasInside)
-        EnterFocus();
+        QueueFocusEntry();
     else if (wasInside && !isInside && now && now->window() == old->window())
         ExitFocus();
     if (!HasParts() || !isInside || QApplication::focusWidget() != now)
@@ -145,6 +189,42 @@ void QxMonthVw::FocusMoved(QWidget *old, QWidget *now)
         PicCmb_GotFocus();
     else if (now == m_parts.PictBtn)
         PictBtn_GotFocus();
+}
+
+// The entry step runs once the focus change is over: its Change may release this picker or another,
+// or delete the host's form, none of which the window system's focus handling survives. A move that
+// took the focus away again meanwhile cancels it.
+void QxMonthVw::QueueFocusEntry()
+{
+    QMetaObject::invokeMethod(
+        Connections(),
+        [this] {
+            QWidget *surface = Surface();
+            if (!surface || !Enabled() || !Inside(surface, QApplication::focusWidget()))
+                return;
+            const InputScope scope(*this);
+            EnterFocus();
+        },
+        Qt::QueuedConnection);
+}
+
+void QxMonthVw::TakeWaitingPick(QWidget *opener)
+{
+    ModMonthVw::DropState &state = ModMonthVw::State();
+    if (!state.DropDatePicked)
+        return;
+    QxMonthVw *taker = PickerOf(QApplication::focusWidget());
+    if (!taker || !taker->Enabled())
+        taker = PickerOf(opener);
+    if (taker && taker->Enabled()) {
+        const InputScope scope(*taker);
+        taker->EnterFocus();
+        return;
+    }
+    if (state.DropShown) {
+        state.DropShown = false;
+        ui::LockWindowUpdate(nullptr);
+    }
 }
 
 // Finishes a closing and takes a picked date.
@@ -158,7 +238,8 @@ void QxMonthVw::EnterFocus()
             form->HideForm();
         }
         ui::LockWindowUpdate(nullptr);
-        m_parts.PictBtn->setFocus(Qt::OtherFocusReason);
+        if (HasParts())
+            m_parts.PictBtn->setFocus(Qt::OtherFocusReason);
     }
     if (!HasParts())
         return;

@@ -191,6 +191,11 @@ void SpinControl::ApplyColors()
         spin::ApplySpinColors(m_parts, m_backColor, m_foreColor, Surface()->palette());
 }
 
+void SpinControl::SurfacePaletteChanged()
+{
+    ApplyColors();
+}
+
 void SpinControl::ShowValue()
 {
     SetText(date::Format(m_value, spin::TextPattern(m_kind)), true);

@@ -74,6 +74,7 @@ private:
     bool HasParts() const noexcept { return Surface() != nullptr; }
     void ApplyLayout();
     void ApplyColors();
+    void SurfacePaletteChanged() override;
     void SetText(std::string text, bool raiseChange);
 
     // Input: a bar reports a new value; an arrow key asks for a step.

@@ -59,7 +59,14 @@ SpinParts BuildSpinParts(QWidget &surface, SpinKind kind)
         p.clips[i] = new QWidget(box);
     }
     for (const int button : {kDownButton, kUpButton}) {
-        auto *bar = new ui::ArrowBar(kButtonMin, kButtonMax, RestValue(button), p.clips[button == kUpButton ? 0 : 1]);
+        // The container shows the part of the bar's top (up button) or bottom arrow (down button)
+        // that the layout puts into it: all of it lies on the style's arrow.
+        auto *bar = new ui::ArrowBar(Qt::Vertical,
+                                     kButtonMin,
+                                     kButtonMax,
+                                     RestValue(button),
+                                     ui::ArrowBar::Arrows::Styled,
+                                     p.clips[button == kUpButton ? 0 : 1]);
         bar->setObjectName(Name(names.bars));
         bar->setProperty("Index", button);
         // A press gives the focus to the text box, whose caret chooses the field.
@@ -98,8 +105,11 @@ void ApplySpinColors(SpinParts &parts, ui::OleColor back, ui::OleColor fore, con
     ui::SetPaletteColor(*parts.PictBack, QPalette::Window, buttonFace);
     for (QFrame *box : parts.boxes) {
         ui::SetPaletteColor(*box, QPalette::Window, buttonFace);
-        ui::SetPaletteColor(*box, QPalette::WindowText, frame);
+        ui::SetPaletteColor(*box, QPalette::WindowText, frame); // the single-line border
     }
+    // The bars would take the border's colour for their arrows.
+    for (QScrollBar *bar : parts.bars)
+        ui::ColorArrows(*bar, palette);
 }
 
 } // namespace corvane::spin

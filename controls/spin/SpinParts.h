@@ -38,8 +38,8 @@ SpinParts BuildSpinParts(QWidget &surface, SpinKind kind);
 // Places every part for the geometry of an appearance and gives the text box its border.
 void ApplySpinLayout(SpinParts &parts, const SpinGeometry &geometry, const ui::TwipsScale &scale);
 
-// Colours the text box (BackColor, ForeColor) and the fixed parts, system colours resolved through
-// `palette`. Error 380 for a value that is no colour, before anything changes.
+// Colours the text box (BackColor, ForeColor), the fixed parts and the arrows, system colours resolved
+// through `palette`. Error 380 for a value that is no colour, before anything changes.
 void ApplySpinColors(SpinParts &parts, ui::OleColor back, ui::OleColor fore, const QPalette &palette);
 
 } // namespace corvane::spin

@@ -1,28 +1,47 @@
 #pragma once
 
+#include "OleColor.h"
+
 #include <QScrollBar>
-#include <QWheelEvent>
+
+class QPalette;
+class QWheelEvent;
 
 namespace corvane::ui
 {
 
-// A vertical scroll bar used as an arrow button: its container clips it so that one arrow shows. It
-// reacts to presses of that arrow only: the wheel goes on to the host and there is no scrolling menu.
+// A scroll bar used as arrow buttons: its container clips it, or other parts cover it, so that only
+// arrows show. It reacts to presses of those arrows only: the wheel goes on to the host and there is
+// no scrolling menu.
+//
+// Styled, the bar has the style's arrows at its ends and the layout makes sure that only they show.
+// Lower or Upper, the bar is that one arrow all over: whatever size the style gives its arrows, the
+// part of the bar its container shows is drawn as the arrow button, and a press anywhere on it presses
+// the arrow.
 class ArrowBar final : public QScrollBar
 {
 public:
-    ArrowBar(int minimum, int maximum, int value, QWidget *parent)
-        : QScrollBar(Qt::Vertical, parent)
-    {
-        setRange(minimum, maximum);
-        setSingleStep(1);
-        setPageStep(1);
-        setValue(value);
-        setContextMenuPolicy(Qt::NoContextMenu);
-    }
+    enum class Arrows {
+        Styled,
+        Lower, // the down (or right) arrow: a press adds a step
+        Upper, // the up (or left) arrow: a press takes a step away
+    };
+
+    ArrowBar(Qt::Orientation orientation, int minimum, int maximum, int value, Arrows shown, QWidget *parent);
+
+    Arrows Shown() const noexcept { return m_shown; }
+    // The part of the bar its container shows, in the bar's coordinates.
+    QRect VisibleRect() const;
 
 protected:
-    void wheelEvent(QWheelEvent *event) override { event->ignore(); }
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    Arrows m_shown;
 };
+
+// Gives a bar's arrows the button text colour, and the grey text colour while the bar is disabled,
+// both resolved through `palette`. (A bar otherwise draws them in the text colour of its container.)
+void ColorArrows(QScrollBar &bar, const QPalette &palette);
 
 } // namespace corvane::ui

@@ -10,6 +10,11 @@
 namespace corvane::ui
 {
 
+namespace
+{
+thread_local int t_inputDepth = 0; // input handlers running on this thread
+}
+
 ControlBase::ControlBase(const ClassInfo &info, const char *surfaceName, SurfaceEvents events)
     : AutomationObject(info)
     , m_events(events)
@@ -40,6 +45,11 @@ void ControlBase::Detach() noexcept
     m_connections.reset();
     if (m_surface)
         m_surface->Detach();
+}
+
+void ControlBase::SurfaceDestroyed() noexcept
+{
+    m_surface = nullptr;
 }
 
 QWidget *ControlBase::Surface() const noexcept
@@ -95,10 +105,16 @@ void ControlBase::Raise(DispId id)
         RaiseEvent(id, {});
 }
 
+bool ControlBase::HandlingInput() noexcept
+{
+    return t_inputDepth > 0;
+}
+
 ControlBase::InputScope::InputScope(ControlBase &control)
     : m_hold(&control)
     , m_surface(control.m_surface)
 {
+    ++t_inputDepth;
     if (m_surface)
         ++m_surface->m_inputDepth;
 }
@@ -108,6 +124,7 @@ ControlBase::InputScope::~InputScope()
     m_hold = nullptr; // may destroy the control; its widgets outlive this handler
     if (m_surface)
         --m_surface->m_inputDepth;
+    --t_inputDepth;
 }
 
 void ControlBase::SurfaceMouse(DispId id, QMouseEvent &event)

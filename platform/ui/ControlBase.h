@@ -43,7 +43,8 @@ struct SurfaceEvents {
 //   RaiseByRef, whose by-reference arguments come back as the sinks leave them.
 // - Objects are created through the automation layer (MakeObject); the surface belongs to the object
 //   and goes with it. A host may put the surface into its own window; if the host destroys it first,
-//   Surface() becomes null and the control keeps only its state.
+//   Surface() becomes null as the destruction begins and the control keeps only its state.
+// - System colours are resolved through the surface's palette, again whenever it changes.
 class ControlBase : public AutomationObject
 {
 public:
@@ -64,6 +65,10 @@ public:
     void SetEnabled(bool enabled);
     // The surface's window handle; 0 once the surface is gone.
     Hwnd HWnd() const;
+
+    // Whether an input handler of a control of this thread is running (InputScope): what such a
+    // handler may still use is deleted later, not at once.
+    static bool HandlingInput() noexcept;
 
     // Member rows every control shares, under the ids and help strings of the class.
     static MemberInfo HWndGetMember(DispId id, const char *help = "");
@@ -126,6 +131,10 @@ protected:
     // control class, and again here): input after it raises nothing.
     void Detach() noexcept;
 
+    // The surface's palette changed - the desktop's colours or the host's: the control resolves its
+    // system colours again and repaints.
+    virtual void SurfacePaletteChanged() { }
+
 private:
     friend class ControlSurface;
     template<class T>
@@ -139,6 +148,9 @@ private:
 
     void SurfaceMouse(DispId id, QMouseEvent &event);
     void SurfaceClick(bool doubleClick);
+    // The host destroys the surface itself: from now on the control has no widgets, even while Qt is
+    // still taking the half-destroyed surface apart.
+    void SurfaceDestroyed() noexcept;
 
     SurfaceEvents m_events;
     TwipsScale m_scale;

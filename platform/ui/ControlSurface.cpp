@@ -4,6 +4,7 @@
 #include "MouseClick.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -17,7 +18,20 @@ ControlSurface::ControlSurface(ControlBase &owner)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-ControlSurface::~ControlSurface() = default;
+// Destroyed by the host (the control's own destruction detaches first): the control lets go now, while
+// QWidget's destructor, which moves the focus and so runs the controls' focus handlers, is yet to run.
+ControlSurface::~ControlSurface()
+{
+    if (m_owner)
+        m_owner->SurfaceDestroyed();
+}
+
+void ControlSurface::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_owner)
+        m_owner->SurfacePaletteChanged();
+}
 
 // Mouse input that a part left unhandled arrives here on its way up; it belongs to the part, so it
 // raises nothing and goes no further.

@@ -25,6 +25,7 @@ public:
     int InputDepth() const noexcept { return m_inputDepth; }
 
 protected:
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;

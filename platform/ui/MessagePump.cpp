@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
@@ -17,7 +18,10 @@ void DoEvents()
 void WaitUntilExposed(QWidget &window, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
-    while (window.isVisible() && window.windowHandle() && !window.windowHandle()->isExposed() && !deadline.hasExpired())
+    // What runs meanwhile may delete the window.
+    const QPointer<QWidget> alive(&window);
+    while (alive && alive->isVisible() && alive->windowHandle() && !alive->windowHandle()->isExposed()
+           && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 5);
 }
 

@@ -10,7 +10,8 @@ namespace corvane::ui
 void DoEvents();
 
 // Waits, for at most `timeoutMs`, until the window system shows the just-shown top-level `window`, so
-// that it can be drawn at once. Input that arrives meanwhile waits too.
+// that it can be drawn at once. Input that arrives meanwhile waits too; other pending calls run, and
+// the waiting ends if one of them deletes the window (the caller checks for it).
 void WaitUntilExposed(QWidget &window, int timeoutMs = 200);
 
 } // namespace corvane::ui

@@ -36,9 +36,11 @@ public:
     int ShowMessage(const MessageBoxRequest &request, QWidget *owner) override
     {
         QMessageBox box(IconOf(request.icon), ToQString(request.title), DisplayText(request.text), {}, owner);
-        QPushButton *ok = box.addButton(QMessageBox::Ok);
+        // The buttons carry their Chinese texts themselves: Qt's standard ones read in English unless
+        // the host loaded Qt's translations.
+        QPushButton *ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
         if (request.buttons == MessageButtons::OkCancel)
-            box.addButton(QMessageBox::Cancel);
+            box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
         box.setDefaultButton(ok);
         box.exec();
         return box.clickedButton() == ok ? kMessageOk : kMessageCancel;

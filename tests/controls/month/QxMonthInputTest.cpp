@@ -1,5 +1,7 @@
 #include "QxMonthFixture.h"
 
+#include "ui/support/ContextMenus.h"
+
 #include "controls/month/MonthDropSeam.h"
 #include "engine/AgrText.h"
 
@@ -7,7 +9,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <QWindow>
+#include <cstdlib>
 
 using namespace corvane;
 using Strings = std::vector<std::string>;
@@ -95,15 +102,43 @@ TEST_F(QxMonthTest, AClickSelectsItsDayAndRaisesChangeThenClickEvenOffTheDays)
     EXPECT_EQ(events, (Strings{"Change()", "Click()", "Change()", "Click()"}));
 
     events.clear();
-    QTest::mouseClick(grid(), Qt::RightButton, Qt::NoModifier, DayPoint(9));
-    EXPECT_EQ(control->CurrDate(), date::FromYmd(2002, 7, 9)); // every button selects
-    EXPECT_TRUE(events.empty()); // but only the left one clicks
-
     QTest::mouseClick(grid(), Qt::LeftButton, Qt::NoModifier, DayPoint(10));
     QTest::mousePress(grid(), Qt::LeftButton, Qt::NoModifier, DayPoint(10));
     QTest::mouseDClick(grid(), Qt::LeftButton, Qt::NoModifier, DayPoint(10));
     QTest::mouseRelease(grid(), Qt::LeftButton, Qt::NoModifier, DayPoint(10));
     EXPECT_EQ(events, (Strings{"Change()", "Click()"})); // the second press of a double click raises nothing
+}
+
+// Every button selects, and a host following Change never shows a stale date: any click raises
+// Change and Click; a press whose release lands off the grid still reports the date it selected.
+TEST_F(QxMonthTest, EveryMouseButtonThatSelectsADayReportsIt)
+{
+    struct Case {
+        Qt::MouseButton button;
+        int day;
+        bool releasedOnTheGrid;
+        Strings expected;
+    };
+    const Case cases[] = {
+        {Qt::LeftButton, 9, true, {"Change()", "Click()"}},
+        {Qt::RightButton, 10, true, {"Change()", "Click()"}},
+        {Qt::MiddleButton, 11, true, {"Change()", "Click()"}},
+        {Qt::LeftButton, 12, false, {"Change()"}},
+        {Qt::RightButton, 13, false, {"Change()"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.day);
+        Select(2002, 7, 19);
+        QTest::mousePress(grid(), c.button, Qt::NoModifier, DayPoint(c.day));
+        QTest::mouseRelease(grid(), c.button, Qt::NoModifier, c.releasedOnTheGrid ? DayPoint(c.day) : QPoint(-5, -5));
+        EXPECT_EQ(control->CurrDate(), date::FromYmd(2002, 7, c.day));
+        EXPECT_EQ(events, c.expected);
+    }
+    // A press that selects nothing and is released elsewhere reports nothing.
+    Select(2002, 7, 19);
+    QTest::mousePress(grid(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseRelease(grid(), Qt::RightButton, Qt::NoModifier, QPoint(-5, -5));
+    EXPECT_TRUE(events.empty());
 }
 
 TEST_F(QxMonthTest, TheGridsToolTipNamesTheDayUnderThePointer)
@@ -155,6 +190,55 @@ TEST_F(QxMonthTest, TheMonthArrowsStepAMonthUpToTheEnds)
     arrows->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(control->CurrDate(), date::FromYmd(1901, 1, 5));
     EXPECT_TRUE(events.empty());
+}
+
+// The arrows are arrow buttons, nothing more: a right click opens no scrolling menu (whose entries
+// would jump to the first or last month) and the wheel over them moves nothing.
+TEST_F(QxMonthTest, TheMonthArrowsHaveNoMenuAndIgnoreTheWheel)
+{
+    Select(2002, 7, 19);
+    auto *arrows = part<QScrollBar>("HScMonth");
+    QWidget *board = part("PictBoard");
+    // The visible part of each arrow: its end of the bar, left or right of the header board.
+    const int boardLeft = arrows->mapFromGlobal(board->mapToGlobal(QPoint(0, 0))).x();
+    const int boardRight = boardLeft + board->width();
+    const QPoint left = arrows->mapTo(surface(), QPoint(boardLeft / 2 + 1, 10));
+    const QPoint right = arrows->mapTo(surface(), QPoint((boardRight + arrows->width()) / 2, 10));
+    for (const QPoint &point : {left, right}) {
+        SCOPED_TRACE(point.x());
+        ASSERT_EQ(surface()->childAt(point), arrows) << "the arrow shows there";
+        QStringList menu;
+        QTimer closeMenus;
+        QObject::connect(&closeMenus, &QTimer::timeout, [&menu] {
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                for (QAction *action : popup->actions())
+                    menu << action->text();
+                popup->close();
+            }
+        });
+        closeMenus.start(20);
+        // Through the window, so that the platform turns the right button into a context menu request.
+        QTest::mouseClick(surface()->windowHandle(), Qt::RightButton, Qt::NoModifier, point);
+        QTest::qWait(60);
+        EXPECT_TRUE(menu.isEmpty()) << menu.join(QStringLiteral(", ")).toStdString();
+
+        const QPoint local = arrows->mapFrom(surface(), point);
+        QWheelEvent notch(local,
+                          arrows->mapToGlobal(local),
+                          QPoint(),
+                          QPoint(0, -120),
+                          Qt::NoButton,
+                          Qt::NoModifier,
+                          Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(arrows, &notch);
+        const bool ignored = control->CurrDate() == date::FromYmd(2002, 7, 19) && events.empty();
+        const bool oneMonth =
+            std::abs(date::YmdOf(control->CurrDate()).month - 7) == 1 && events == Strings{"Change()"};
+        EXPECT_TRUE(ignored || oneMonth) << date::YmdOf(control->CurrDate()).year << "-"
+                                         << date::YmdOf(control->CurrDate()).month;
+        Select(2002, 7, 19);
+    }
 }
 
 TEST_F(QxMonthTest, TheTodayLabelShowsTodayWithoutAnEvent)
@@ -246,4 +330,9 @@ TEST_F(QxMonthTest, PressingTheHeaderBoardMarksAFocusMoveInsideTheControl)
     EXPECT_TRUE(control->FocusInside());
     QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, QPoint(100, 20));
     EXPECT_FALSE(control->FocusInside());
+}
+
+TEST_F(QxMonthTest, NoPartOpensAMenuInEnglish)
+{
+    EXPECT_EQ(EnglishEntries(ContextMenuEntries(*surface())).join(QStringLiteral(", ")).toStdString(), "");
 }

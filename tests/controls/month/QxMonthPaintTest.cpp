@@ -162,6 +162,28 @@ TEST_F(QxMonthPaint, FestivalsSaturdaysAndLunarLinesTakeTheirColours)
     EXPECT_FALSE(HasPixel(image, Cell(1), green));
 }
 
+// System colours are the desktop's: after a palette change the grid and the strips show the new ones,
+// and the old ones come back with the old palette.
+TEST_F(QxMonthPaint, SystemColoursFollowAPaletteChange)
+{
+    Select(2002, 7, 19);
+    const QPalette before = QApplication::palette();
+    const auto colours = [this] {
+        return std::pair{Grab().pixelColor(Cell(18).topLeft()), part("PictWeekday")->grab().toImage().pixelColor(1, 1)};
+    };
+    QPalette changed = before;
+    changed.setColor(QPalette::HighlightedText, QColor(20, 30, 40)); // DateBackColor 0x8000000E
+    changed.setColor(QPalette::Base, QColor(50, 60, 70)); // WeekBackColor 0x80000005
+    QApplication::setPalette(changed);
+    QApplication::processEvents();
+    const auto [grid, strip] = colours();
+    QApplication::setPalette(before);
+    QApplication::processEvents();
+    EXPECT_EQ(grid, QColor(20, 30, 40));
+    EXPECT_EQ(strip, QColor(50, 60, 70));
+    EXPECT_EQ(colours(), std::pair(before.color(QPalette::HighlightedText), before.color(QPalette::Base)));
+}
+
 TEST_F(QxMonthPaint, WritesAPictureOfJuly2002)
 {
     Select(2002, 7, 19);

@@ -11,45 +11,6 @@
 
 using namespace corvane;
 
-namespace
-{
-
-// The drop-down form's height and top in twips whenever any part of it paints. A step paints only the
-// parts it shows, so the recorder watches them all.
-class PaintRecorder final : public QObject
-{
-public:
-    explicit PaintRecorder(FrmMonthView &form)
-        : m_form(form)
-    {
-        form.installEventFilter(this);
-        for (QWidget *part : form.findChildren<QWidget *>())
-            part->installEventFilter(this);
-    }
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            heights.push_back(m_form.HeightTwips());
-            tops.push_back(m_form.TopTwips());
-        }
-        return false;
-    }
-    std::vector<int> heights;
-    std::vector<int> tops;
-
-private:
-    FrmMonthView &m_form;
-};
-
-// The heights in order, a repeated paint of the same height counted once.
-std::vector<int> Distinct(std::vector<int> heights)
-{
-    heights.erase(std::unique(heights.begin(), heights.end()), heights.end());
-    return heights;
-}
-
-} // namespace
-
 // The host form's client area starts at (100, 50) pixels; the picker sits at (15, 30) in it, 19 px
 // high, so its top edge is at 80 px = 1200 twips and its bottom edge at 99 px = 1485 twips.
 TEST_F(PickerTest, OpensDownwardGrowingInSixStepsAndUpwardWhenOneTwipShort)
@@ -168,19 +129,7 @@ TEST_F(PickerTest, LoadingTheFormPicksNothing)
 TEST_F(PickerTest, FocusLeavingThePickerClosesAtOnceAndTheBoxClosesWithTheAnimation)
 {
     ShowHost();
-    // What an opening leaves when the drop-down's window did not take the focus.
-    const auto openWithoutActivation = [this] {
-        View().SetHeightTwips(3195);
-        View().show();
-        Settle();
-        QApplication::setActiveWindow(form.get());
-        Part("PictBtn")->setFocus();
-        Settle();
-        State().DropShown = true;
-        ui::LockWindowUpdate(form.get());
-        ASSERT_EQ(QApplication::focusWidget(), Part("PictBtn"));
-    };
-    openWithoutActivation();
+    OpenWithoutActivation();
     PaintRecorder paints(View());
     other->setFocus();
     EXPECT_FALSE(State().DropShown);
@@ -196,7 +145,7 @@ TEST_F(PickerTest, FocusLeavingThePickerClosesAtOnceAndTheBoxClosesWithTheAnimat
     EXPECT_EQ(QApplication::focusWidget(), other);
 
     // The focus arriving on the box while open: closed with the animation, focus on the button.
-    openWithoutActivation();
+    OpenWithoutActivation();
     paints.heights.clear();
     Part("PicCmb")->setFocus();
     EXPECT_EQ(Distinct(paints.heights), (std::vector<int>{3195, 2595, 1395}));

@@ -42,6 +42,57 @@ TEST_F(PickerTest, PaintsTheBoxBorderBackgroundAndTheDropArrow)
     EXPECT_GT(darkest - lightest, 150);
 }
 
+// System colours are the desktop's: the box's BackColor (the window colour) follows a palette change.
+TEST_F(PickerTest, SystemColoursFollowAPaletteChange)
+{
+    ShowHost();
+    const auto background = [this] {
+        return picker->Surface()->grab().toImage().pixelColor(4, 9);
+    };
+    const QPalette before = QApplication::palette();
+    QPalette changed = before;
+    changed.setColor(QPalette::Base, QColor(40, 50, 60));
+    QApplication::setPalette(changed);
+    QApplication::processEvents();
+    const QColor shown = background();
+    QApplication::setPalette(before);
+    QApplication::processEvents();
+    EXPECT_EQ(shown, QColor(40, 50, 60));
+    EXPECT_EQ(background(), before.color(QPalette::Base));
+}
+
+// The visible drop button is the arrow, all of it: a click on any pixel row of it, delivered to the
+// widget under that pixel, opens the drop-down in every look.
+TEST_F(PickerTest, EveryRowOfTheVisibleDropButtonOpensTheDropDown)
+{
+    ShowHost();
+    struct Look {
+        int appearance;
+        int borderStyle;
+    };
+    for (const Look look : {Look{0, 0}, Look{0, 1}, Look{1, 0}, Look{1, 1}}) {
+        picker->SetAppearance(look.appearance);
+        picker->SetBorderStyle(look.borderStyle);
+        QWidget *surface = picker->Surface();
+        QWidget *frame = Part("PictBtn");
+        std::vector<int> deadRows;
+        for (int y = 0; y < frame->height(); ++y) {
+            const QPoint at = frame->mapTo(surface, QPoint(frame->width() / 2, y));
+            QWidget *target = surface->childAt(at);
+            ASSERT_NE(target, nullptr);
+            QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(surface, at));
+            Settle();
+            if (!State().DropShown)
+                deadRows.push_back(y);
+            else
+                ClickDropButton();
+            ASSERT_FALSE(State().DropShown);
+        }
+        EXPECT_TRUE(deadRows.empty()) << "look " << look.appearance << look.borderStyle << ": "
+                                      << testing::PrintToString(deadRows) << " of " << frame->height() << " rows";
+    }
+}
+
 TEST_F(PickerTest, WritesAPictureOfTheOpenDropDown)
 {
     picker->SetAgrDateFormat(2);

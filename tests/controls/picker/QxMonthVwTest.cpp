@@ -1,5 +1,7 @@
 #include "PickerFixture.h"
 
+#include "ui/support/ContextMenus.h"
+
 #include "BagKeys.h"
 #include "ErrorOf.h"
 #include "platform/automation/PropertyBag.h"
@@ -206,4 +208,10 @@ TEST_F(PickerTest, ABadBagLeavesTheControlAsItWas)
         EXPECT_EQ(picker->Caption(), "1901年01月01日 星期二") << c.key;
         EXPECT_EQ(picker->BorderStyle(), 1) << c.key;
     }
+}
+
+TEST_F(PickerTest, NoPartOpensAMenuInEnglish)
+{
+    ShowHost();
+    EXPECT_EQ(EnglishEntries(ContextMenuEntries(*picker->Surface())).join(QStringLiteral(", ")).toStdString(), "");
 }
