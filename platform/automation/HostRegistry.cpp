@@ -5,6 +5,7 @@
 #include "LibraryLoader.h"
 #include "LibraryRegistration.h"
 #include "RegistryFile.h"
+#include "RegistrySearch.h"
 #include "Variant.h"
 
 #include <cstdlib>
@@ -34,13 +35,23 @@ const corv_library &LibraryFor(const char *progid)
 {
     if (!progid)
         throw AutomationError(ErrorNumber::InvalidCall);
-    const std::filesystem::path registry = DefaultRegistryPath();
-    const std::optional<RegistryEntry> entry = FindRegistryEntry(ReadRegistry(registry), progid);
-    if (!entry)
+    const std::vector<std::filesystem::path> registries = RegistrySearchPath();
+    const std::optional<FoundRegistryEntry> found = FindInRegistries(registries, progid);
+    if (!found) {
+        std::string searched;
+        for (const std::filesystem::path &registry : registries)
+            searched += (searched.empty() ? "" : ", ") + registry.string();
         throw AutomationError(ErrorNumber::CannotCreateObject,
-                              "Cannot create object: " + std::string(progid) + " is not registered in "
-                                  + registry.string());
-    return LoadCorvaneLibrary(entry->libraryPath);
+                              "Cannot create object: " + std::string(progid) + " is not registered in " + searched);
+    }
+    return LoadCorvaneLibrary(found->entry.libraryPath);
+}
+
+void CreateObject(const corv_library &library, const char *progid, corv_object **object)
+{
+    corv_error err{};
+    if (const int32_t rc = library.create_object(progid, object, &err))
+        abi::ThrowError(rc, err);
 }
 
 } // namespace
@@ -79,7 +90,7 @@ int32_t corv_registry_entries(corv_registry_entry **entries, size_t *count)
     return host::HostCall([&] {
         if (!entries || !count)
             throw AutomationError(ErrorNumber::InvalidCall);
-        const std::vector<RegistryEntry> read = ReadRegistry(DefaultRegistryPath());
+        const std::vector<RegistryEntry> read = VisibleRegistryEntries(RegistrySearchPath());
         auto *array =
             static_cast<corv_registry_entry *>(std::calloc(read.size() ? read.size() : 1, sizeof(corv_registry_entry)));
         if (!array)
@@ -117,10 +128,7 @@ int32_t corv_create_object(const char *progid, corv_object **object)
         if (!object)
             throw AutomationError(ErrorNumber::InvalidCall);
         *object = nullptr;
-        const corv_library &library = LibraryFor(progid);
-        corv_error err{};
-        if (const int32_t rc = library.create_object(progid, object, &err))
-            abi::ThrowError(rc, err);
+        CreateObject(LibraryFor(progid), progid, object);
     });
 }
 
@@ -138,6 +146,18 @@ int32_t corv_find_class(const char *progid, const corv_class_desc **cls)
         throw AutomationError(ErrorNumber::CannotCreateObject,
                               "Cannot create object: the library registered for " + std::string(progid)
                                   + " does not serve it");
+    });
+}
+
+int32_t corv_create_object_from(const char *library_path, const char *progid, corv_object **object)
+{
+    return host::HostCall([&] {
+        if (!object)
+            throw AutomationError(ErrorNumber::InvalidCall);
+        *object = nullptr;
+        if (!library_path || !progid)
+            throw AutomationError(ErrorNumber::InvalidCall);
+        CreateObject(LoadCorvaneLibrary(library_path), progid, object);
     });
 }
 
