@@ -29,7 +29,8 @@ date::Ymd YmdOf(sys_days day)
     return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
 }
 
-[[noreturn]] void ThrowOutside(const date::Ymd &d)
+// The failures, out of line: building their messages stays off the path of the calls that succeed.
+[[noreturn, gnu::cold, gnu::noinline]] void ThrowOutside(const date::Ymd &d)
 {
     Throw(ErrorNumber::SubscriptOutOfRange,
           DayText(d) + " is outside the calendar (" + DayText(FirstDay()) + " to " + DayText(LastDay()) + ")");
@@ -51,7 +52,34 @@ long FirstSerial()
 }
 
 constexpr long kLastSerial = Serial(ModAgrCAl::kLastAgrYear, 12, 31);
-constexpr sys_days kLastDays{year{ModAgrCAl::kLastAgrYear} / December / 31};
+
+[[noreturn, gnu::cold, gnu::noinline]] void ThrowNoSuchDay(int year, int month, int day)
+{
+    Throw(ErrorNumber::InvalidCall, "there is no day " + DayText({year, month, day}));
+}
+
+[[noreturn, gnu::cold, gnu::noinline]] void ThrowYearOutside(int year)
+{
+    Throw(ErrorNumber::SubscriptOutOfRange,
+          "year " + std::to_string(year) + " is outside the calendar (" + std::to_string(ModAgrCAl::kFirstAgrYear)
+              + " to " + std::to_string(ModAgrCAl::kLastAgrYear) + ")");
+}
+
+// A month number outside 1-12, or a leap month the year does not have.
+[[noreturn, gnu::cold, gnu::noinline]] void ThrowNoSuchMonth(int year, int month)
+{
+    if (month < 1 || month > 12)
+        Throw(ErrorNumber::InvalidCall, "there is no lunar month " + std::to_string(month));
+    Throw(ErrorNumber::InvalidCall,
+          "lunar year " + std::to_string(year) + " has no leap month " + std::to_string(month));
+}
+
+[[noreturn, gnu::cold, gnu::noinline]] void ThrowNoSuchLunarDay(const corv_lunar_date &date, int length)
+{
+    Throw(ErrorNumber::InvalidCall,
+          "lunar month " + ModAgrCAl::MakeMonthText(date.month, date.leap != 0) + " of " + std::to_string(date.year)
+              + " has " + std::to_string(length) + " days, not day " + std::to_string(date.day));
+}
 
 } // namespace
 
@@ -62,13 +90,13 @@ date::Ymd FirstDay()
 
 date::Ymd LastDay()
 {
-    return YmdOf(kLastDays);
+    return {ModAgrCAl::kLastAgrYear, 12, 31};
 }
 
 void CheckDay(int year, int month, int day)
 {
     if (month < 1 || month > 12 || day < 1 || day > date::DaysInMonth(year, month))
-        Throw(ErrorNumber::InvalidCall, "there is no day " + DayText({year, month, day}));
+        ThrowNoSuchDay(year, month, day);
     const long serial = Serial(year, month, day);
     if (serial < FirstSerial() || serial > kLastSerial)
         ThrowOutside({year, month, day});
@@ -77,34 +105,29 @@ void CheckDay(int year, int month, int day)
 void CheckYear(int year)
 {
     if (year < ModAgrCAl::kFirstAgrYear || year > ModAgrCAl::kLastAgrYear)
-        Throw(ErrorNumber::SubscriptOutOfRange,
-              "year " + std::to_string(year) + " is outside the calendar (" + std::to_string(ModAgrCAl::kFirstAgrYear)
-                  + " to " + std::to_string(ModAgrCAl::kLastAgrYear) + ")");
+        ThrowYearOutside(year);
 }
 
 int CheckedMonthLength(int year, int month, bool leap)
 {
     CheckYear(year);
-    if (month < 1 || month > 12)
-        Throw(ErrorNumber::InvalidCall, "there is no lunar month " + std::to_string(month));
     const ModAgrCAl::AgrYearInfo &row = ModAgrCAl::AgrYear(year);
-    if (leap && row.LeapMonth != month)
-        Throw(ErrorNumber::InvalidCall,
-              "lunar year " + std::to_string(year) + " has no leap month " + std::to_string(month));
+    if (month < 1 || month > 12 || (leap && row.LeapMonth != month))
+        ThrowNoSuchMonth(year, month);
     return 29 + row.MonthBig[std::size_t(ModAgrCAl::AgrMonthSlot(std::int16_t(year), month, leap) - 1)];
 }
 
-sys_days CheckedLunarDate(const corv_lunar_date &date)
+date::Ymd CheckedLunarDate(const corv_lunar_date &date)
 {
     const bool leap = date.leap != 0;
     const int length = CheckedMonthLength(date.year, date.month, leap);
     if (date.day < 1 || date.day > length)
-        Throw(ErrorNumber::InvalidCall,
-              "lunar month " + ModAgrCAl::MakeMonthText(date.month, leap) + " of " + std::to_string(date.year) + " has "
-                  + std::to_string(length) + " days, not day " + std::to_string(date.day));
-    const sys_days day = ModAgrCAl::AgrToUniDays(std::int16_t(date.year), date.month, leap, std::int16_t(date.day));
-    if (day > kLastDays)
-        ThrowOutside(YmdOf(day));
+        ThrowNoSuchLunarDay(date, length);
+    const date::Ymd day = date::YmdOfYearDay(
+        date.year,
+        ModAgrCAl::AgrDateToDayNumber(std::int16_t(date.year), date.month, leap, std::int16_t(date.day)));
+    if (Serial(day.year, day.month, day.day) > kLastSerial)
+        ThrowOutside(day);
     return day;
 }
 

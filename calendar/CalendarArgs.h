@@ -4,8 +4,6 @@
 
 #include "corvane/calendar.h"
 
-#include <chrono>
-
 namespace corvane::calendar
 {
 
@@ -26,6 +24,6 @@ int CheckedMonthLength(int year, int month, bool leap);
 
 // The Gregorian day of a lunar date that exists and lies within the span: errors as CheckedMonthLength,
 // 5 for a day the month does not have, 9 for a day after the span.
-std::chrono::sys_days CheckedLunarDate(const corv_lunar_date &date);
+date::Ymd CheckedLunarDate(const corv_lunar_date &date);
 
 } // namespace corvane::calendar

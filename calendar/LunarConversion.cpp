@@ -42,10 +42,10 @@ int corv_cal_to_gregorian(const corv_lunar_date *in, int *year, int *month, int 
 {
     return Call([&] {
         RequirePointers(in, year, month, day);
-        const std::chrono::year_month_day ymd{CheckedLunarDate(*in)};
-        *year = int(ymd.year());
-        *month = int(unsigned(ymd.month()));
-        *day = int(unsigned(ymd.day()));
+        const date::Ymd ymd = CheckedLunarDate(*in);
+        *year = ymd.year;
+        *month = ymd.month;
+        *day = ymd.day;
     });
 }
 

@@ -26,33 +26,29 @@ AgrDateNumbers UniToAgrNumbers(std::int16_t year, std::int16_t month, std::int16
         n = yd.dayOfYear + (date::IsLeapYear(lunarYear) ? 366 : 365) - record->info.NewYearOffset;
     }
 
-    // Guess the slot from 29-day months, then correct once with the year's extra days.
+    // Guess the slot from 29-day months, then correct once with the year's extra days: t > 0 is day t
+    // of slot q + 1, otherwise the day lies t days before the end of slot q (q >= 1 then). Both
+    // answers are computed and one is picked, which spares a branch that days mispredict.
     const int q = n / 29;
     const int r = n % 29;
     const int t = r - (q > 13 ? ExtraDaysBefore(lunarYear, q) : record->extraBefore[std::size_t(q)]);
-    int slot = 0;
-    int dayOfMonth = 0;
-    if (t > 0) {
-        slot = q + 1;
-        dayOfMonth = t;
-    } else {
-        slot = q;
-        dayOfMonth = 29 + record->info.MonthBig[std::size_t(q - 1)] + t;
-    }
+    const int endOfSlotQ = 29 + record->info.MonthBig[std::size_t(q > 0 ? q - 1 : 0)];
+    const int slot = t > 0 ? q + 1 : q;
+    const int dayOfMonth = t > 0 ? t : endOfSlotQ + t;
 
     const int leapMonth = record->info.LeapMonth;
     const bool leap = leapMonth != 0 && slot - 1 == leapMonth;
     const int monthNumber = leapMonth != 0 && slot - 1 >= leapMonth ? slot - 1 : slot;
-    return {std::int16_t(lunarYear), std::int16_t(monthNumber), leap, std::int16_t(dayOfMonth), std::int16_t(slot)};
+    return {lunarYear, monthNumber, leap, dayOfMonth, slot};
 }
 
 void UniToAgrDate(std::int16_t year, std::int16_t month, std::int16_t day, AgrDate &out)
 {
     const AgrDateNumbers numbers = UniToAgrNumbers(year, month, day);
     AssignMonthText(out.Month, numbers.Month, numbers.Leap);
-    out.Year = numbers.Year;
-    out.Day = numbers.Day;
-    out.MonthSlot = numbers.MonthSlot;
+    out.Year = std::int16_t(numbers.Year);
+    out.Day = std::int16_t(numbers.Day);
+    out.MonthSlot = std::int16_t(numbers.MonthSlot);
 }
 
 AgrDate UniToAgrDate(std::int16_t year, std::int16_t month, std::int16_t day)

@@ -12,11 +12,11 @@ namespace corvane::ModAgrCAl
 
 // A lunar date as the conversions compute it, before its month becomes the text of AgrDate.
 struct AgrDateNumbers {
-    std::int16_t Year;
-    std::int16_t Month; // [1, 12]; the leap month carries the number of the month it repeats
+    int Year;
+    int Month; // [1, 12]; the leap month carries the number of the month it repeats
     bool Leap;
-    std::int16_t Day; // [1, 30]
-    std::int16_t MonthSlot; // [1, 13]
+    int Day; // [1, 30]
+    int MonthSlot; // [1, 13]
 };
 
 // Gregorian date -> lunar date, from the year table alone. Valid from 1900-01-31 (lunar New Year 1900)
