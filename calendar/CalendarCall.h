@@ -38,7 +38,7 @@ int Call(Body &&body) noexcept
 template<class... P>
 void RequirePointers(const P *...pointers)
 {
-    if (((pointers == nullptr) || ...))
+    if ((!pointers || ...))
         Throw(ErrorNumber::InvalidCall, "a NULL pointer");
 }
 
