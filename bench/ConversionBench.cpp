@@ -1,8 +1,11 @@
-// Gregorian <-> lunar conversion over every day of 1901-2030: the engine next to ICU's
-// icu::ChineseCalendar doing the same work in the same run.
+// Gregorian <-> lunar conversion over every day of 1901-2030: the engine and the direct calendar API
+// (corvane/calendar.hpp, through libcorvane-calendar.so) next to ICU's icu::ChineseCalendar doing the
+// same work in the same run.
 #include "AllocationCounter.h"
 
 #include "engine/AgrConversion.h"
+
+#include "corvane/calendar.hpp"
 
 #include <benchmark/benchmark.h>
 #include <unicode/calendar.h>
@@ -90,6 +93,39 @@ void BM_AgrToUniDate(benchmark::State &state)
     SetPerConversionCounters(state, dates.size(), allocations);
 }
 BENCHMARK(BM_AgrToUniDate)->Unit(benchmark::kMillisecond);
+
+// The direct API: checked arguments, the year_month_day and lunar_date value types, errors by exception.
+void BM_CalendarToLunar(benchmark::State &state)
+{
+    std::vector<std::chrono::year_month_day> days;
+    for (const Day &d : EveryDay())
+        days.push_back(std::chrono::year{d.year} / d.month / d.day);
+    std::size_t allocations = 0;
+    for (auto _ : state) {
+        const std::size_t before = bench::AllocationCount();
+        for (const std::chrono::year_month_day &d : days)
+            benchmark::DoNotOptimize(corvane::to_lunar(d));
+        allocations += bench::AllocationCount() - before;
+    }
+    SetPerConversionCounters(state, days.size(), allocations);
+}
+BENCHMARK(BM_CalendarToLunar)->Unit(benchmark::kMillisecond);
+
+void BM_CalendarToGregorian(benchmark::State &state)
+{
+    std::vector<corvane::lunar_date> dates;
+    for (const Day &d : EveryDay())
+        dates.push_back(corvane::to_lunar(std::chrono::year{d.year} / d.month / d.day));
+    std::size_t allocations = 0;
+    for (auto _ : state) {
+        const std::size_t before = bench::AllocationCount();
+        for (const corvane::lunar_date &d : dates)
+            benchmark::DoNotOptimize(corvane::to_gregorian(d));
+        allocations += bench::AllocationCount() - before;
+    }
+    SetPerConversionCounters(state, dates.size(), allocations);
+}
+BENCHMARK(BM_CalendarToGregorian)->Unit(benchmark::kMillisecond);
 
 // ICU: midnight of each day in China Standard Time, read back extended year, month, leap flag, day.
 std::unique_ptr<icu::Calendar> MakeChineseCalendar()

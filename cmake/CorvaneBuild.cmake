@@ -14,6 +14,17 @@ if(CORVANE_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# corvane_link_exports(target map): a shared library exports what the version script `map` names and
+# keeps every other symbol local. Undefined symbols are link errors, except under clang's sanitizers,
+# whose runtime comes with the executable.
+function(corvane_link_exports target map)
+    target_link_options(${target} PRIVATE -Wl,--version-script=${map})
+    if(NOT (CORVANE_SANITIZE AND CMAKE_CXX_COMPILER_ID MATCHES "Clang"))
+        target_link_options(${target} PRIVATE -Wl,--no-undefined)
+    endif()
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${map})
+endfunction()
+
 # corvane_add_test(NAME name LAYER layer SOURCES ... LIBS ... [QT])
 # QT: the program runs GoogleTest under a QApplication (corvane_qt_test_main) on Qt's offscreen
 # platform, so control tests run headless.

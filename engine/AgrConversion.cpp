@@ -10,7 +10,7 @@ namespace corvane::ModAgrCAl
 
 using namespace std::chrono;
 
-void UniToAgrDate(std::int16_t year, std::int16_t month, std::int16_t day, AgrDate &out)
+AgrDateNumbers UniToAgrNumbers(std::int16_t year, std::int16_t month, std::int16_t day)
 {
     // d: day of the year (1 for 1 January) of the date, after rolling month and day over.
     const date::YearDay yd = date::YearDayOf(year, month, day);
@@ -26,30 +26,29 @@ void UniToAgrDate(std::int16_t year, std::int16_t month, std::int16_t day, AgrDa
         n = yd.dayOfYear + (date::IsLeapYear(lunarYear) ? 366 : 365) - record->info.NewYearOffset;
     }
 
-    // Guess the slot from 29-day months, then correct once with the year's extra days.
+    // Guess the slot from 29-day months, then correct once with the year's extra days: t > 0 is day t
+    // of slot q + 1, otherwise the day lies t days before the end of slot q (q >= 1 then). Both
+    // answers are computed and one is picked, which spares a branch that days mispredict.
     const int q = n / 29;
     const int r = n % 29;
     const int t = r - (q > 13 ? ExtraDaysBefore(lunarYear, q) : record->extraBefore[std::size_t(q)]);
-    int slot = 0;
-    int dayOfMonth = 0;
-    if (t > 0) {
-        slot = q + 1;
-        dayOfMonth = t;
-    } else {
-        slot = q;
-        dayOfMonth = 29 + record->info.MonthBig[std::size_t(q - 1)] + t;
-    }
+    const int endOfSlotQ = 29 + record->info.MonthBig[std::size_t(q > 0 ? q - 1 : 0)];
+    const int slot = t > 0 ? q + 1 : q;
+    const int dayOfMonth = t > 0 ? t : endOfSlotQ + t;
 
     const int leapMonth = record->info.LeapMonth;
-    if (leapMonth != 0 && slot - 1 == leapMonth)
-        AssignMonthText(out.Month, leapMonth, true);
-    else if (leapMonth != 0 && slot - 1 > leapMonth)
-        AssignMonthText(out.Month, slot - 1, false);
-    else
-        AssignMonthText(out.Month, slot, false);
-    out.Year = std::int16_t(lunarYear);
-    out.Day = std::int16_t(dayOfMonth);
-    out.MonthSlot = std::int16_t(slot);
+    const bool leap = leapMonth != 0 && slot - 1 == leapMonth;
+    const int monthNumber = leapMonth != 0 && slot - 1 >= leapMonth ? slot - 1 : slot;
+    return {lunarYear, monthNumber, leap, dayOfMonth, slot};
+}
+
+void UniToAgrDate(std::int16_t year, std::int16_t month, std::int16_t day, AgrDate &out)
+{
+    const AgrDateNumbers numbers = UniToAgrNumbers(year, month, day);
+    AssignMonthText(out.Month, numbers.Month, numbers.Leap);
+    out.Year = std::int16_t(numbers.Year);
+    out.Day = std::int16_t(numbers.Day);
+    out.MonthSlot = std::int16_t(numbers.MonthSlot);
 }
 
 AgrDate UniToAgrDate(std::int16_t year, std::int16_t month, std::int16_t day)
@@ -59,24 +58,40 @@ AgrDate UniToAgrDate(std::int16_t year, std::int16_t month, std::int16_t day)
     return out;
 }
 
-std::int16_t AgrDateToDayNumber(std::int16_t year, std::string_view monthText, std::int16_t day)
+int AgrMonthSlot(std::int16_t year, int month, bool leap)
 {
     const AgrYearRecord &record = AgrYearRecordOf(year);
-    const MonthNumber month = ParseMonthText(monthText);
-    int slot = month.number;
-    if (month.leap || (record.info.LeapMonth != 0 && month.number > record.info.LeapMonth))
-        slot = Int16(long(month.number) + 1);
+    if (leap || (record.info.LeapMonth != 0 && month > record.info.LeapMonth))
+        return Int16(long(month) + 1);
+    return month;
+}
+
+std::int16_t AgrDateToDayNumber(std::int16_t year, int month, bool leap, std::int16_t day)
+{
+    const AgrYearRecord &record = AgrYearRecordOf(year);
+    const int slot = AgrMonthSlot(year, month, leap);
     const int extra = slot - 1 <= 0 ? 0
         : slot - 1 <= 13            ? record.extraBefore[std::size_t(slot - 1)]
                                     : ExtraDaysBefore(year, slot - 1);
     return Int16((long(slot) - 1) * 29 + extra + day + record.info.NewYearOffset);
 }
 
+std::int16_t AgrDateToDayNumber(std::int16_t year, std::string_view monthText, std::int16_t day)
+{
+    const MonthNumber month = ParseMonthText(monthText);
+    return AgrDateToDayNumber(year, month.number, month.leap, day);
+}
+
+sys_days AgrToUniDays(std::int16_t year, int month, bool leap, std::int16_t day)
+{
+    const int dayNumber = AgrDateToDayNumber(year, month, leap, day);
+    return sys_days{std::chrono::year{year} / January / 1} + days{dayNumber - 1};
+}
+
 date::Date AgrToUniDate(std::int16_t year, std::string_view monthText, std::int16_t day)
 {
-    const int dayNumber = AgrDateToDayNumber(year, monthText, day);
-    const sys_days newYearsDay{std::chrono::year{year} / January / 1};
-    return date::FromDays(newYearsDay + days{dayNumber - 1});
+    const MonthNumber month = ParseMonthText(monthText);
+    return date::FromDays(AgrToUniDays(year, month.number, month.leap, day));
 }
 
 } // namespace corvane::ModAgrCAl

@@ -70,6 +70,11 @@ std::string GetZodiacName(int branch)
     return std::string(kZodiac[branch]);
 }
 
+std::string GetYearZodiacName(int year)
+{
+    return GetZodiacName(Int16(year + 8) % 12 + 1);
+}
+
 std::string GetAgrYearName(int year)
 {
     const int y = Int16(year);

@@ -313,7 +313,7 @@ void QxMonth::ToggleSelection(bool draw)
     m_selAgrDate = ModAgrCAl::UniToAgrDate(std::int16_t(day.year), std::int16_t(day.month), std::int16_t(day.day));
     m_agrYearText = ModAgrCAl::GetAgrYearName(m_selAgrDate.Year);
     m_agrMonthText = ModAgrCAl::GetAgrMonthName(m_selAgrDate.Month, ModAgrCAl::AgrYear(m_selAgrDate.Year).LeapMonth);
-    m_animalText = ModAgrCAl::GetZodiacName((m_selAgrDate.Year + 8) % 12 + 1);
+    m_animalText = ModAgrCAl::GetYearZodiacName(m_selAgrDate.Year);
     if (HasParts()) {
         m_parts.LabAgrYear->setText(ui::ToQString(m_agrYearText));
         m_parts.LabAgrMonth->setText(ui::ToQString(m_agrMonthText));

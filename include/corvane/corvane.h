@@ -405,8 +405,13 @@ typedef const corv_library *(*corv_entry_fn)(uint32_t abi_version);
 
 /* ---- registry and creation (host side) ---------------------------------------------------------- */
 
-/* The registry file: $CORVANE_REGISTRY when set and not empty, otherwise
- * $XDG_CONFIG_HOME/corvane/registry, otherwise $HOME/.config/corvane/registry. *path: corv_free. */
+/* Registries. Creation looks a ProgID up in $CORVANE_REGISTRY alone when it is set and not empty;
+ * otherwise in the user's file ($XDG_CONFIG_HOME/corvane/registry, else
+ * $HOME/.config/corvane/registry), then in the system's: corvane/registry under each folder of
+ * $XDG_CONFIG_DIRS (default /etc/xdg). The first file that lists the ProgID wins.
+ *
+ * The default registry file, the one registration writes: $CORVANE_REGISTRY when set and not empty,
+ * otherwise the user's file. *path: corv_free. */
 int32_t corv_registry_path(char **path);
 /* Loads the library, asks it for its ProgIDs and records each (replacing older entries of the same
  * ProgID) in the registry file; registry_path NULL means the default file. */
@@ -420,11 +425,12 @@ typedef struct corv_registry_entry {
     char *library_path;
 } corv_registry_entry;
 
-/* The entries of the default registry file, in file order. Free with corv_registry_entries_free. */
+/* The entries creation would use: every ProgID of the registries above once, as the first file that
+ * lists it has it, in search order. Free with corv_registry_entries_free. */
 int32_t corv_registry_entries(corv_registry_entry **entries, size_t *count);
 void corv_registry_entries_free(corv_registry_entry *entries, size_t count);
 
-/* Creates an object by ProgID through the registry: 429 for an unknown ProgID, 53 when the library
+/* Creates an object by ProgID through the registries: 429 for an unknown ProgID, 53 when the library
  * file is missing, 48 when it cannot be loaded, 453 when it lacks the entry point. The object starts
  * with one reference, on the calling thread. */
 int32_t corv_create_object(const char *progid, corv_object **object);
@@ -441,6 +447,12 @@ int32_t corv_last_error(void);
 /* Valid until the next corv_ call of the same thread. Always UTF-8: where a message quotes text that
  * is not (a ProgID, a member name, a path), each such byte appears as \xNN. */
 const char *corv_last_error_message(void);
+
+/* ---- creation from a library file (host side) ---------------------------------------------------- */
+
+/* Creates an object of the library at library_path, which need not be registered anywhere (no
+ * registry is read). Errors as corv_create_object; 429 when the library does not serve progid. */
+int32_t corv_create_object_from(const char *library_path, const char *progid, corv_object **object);
 
 #ifdef __cplusplus
 }

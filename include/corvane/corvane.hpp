@@ -307,6 +307,13 @@ public:
         Check(corv_create_object(progid.c_str(), &obj));
         return Object(obj);
     }
+    // From the library at `library`, without any registry.
+    static Object CreateFrom(const std::string &library, const std::string &progid)
+    {
+        corv_object *obj = nullptr;
+        Check(corv_create_object_from(library.c_str(), progid.c_str(), &obj));
+        return Object(obj);
+    }
 
     corv_object *get() const noexcept { return m_obj; }
     explicit operator bool() const noexcept { return m_obj != nullptr; }

@@ -5,6 +5,7 @@
 #include "LibraryLoader.h"
 #include "LibraryRegistration.h"
 #include "RegistryFile.h"
+#include "RegistrySearch.h"
 #include "Utf8.h"
 #include "Variant.h"
 
@@ -35,13 +36,24 @@ const corv_library &LibraryFor(const char *progid)
 {
     if (!progid)
         throw AutomationError(ErrorNumber::InvalidCall);
-    const std::filesystem::path registry = DefaultRegistryPath();
-    const std::optional<RegistryEntry> entry = FindRegistryEntry(ReadRegistry(registry), progid);
-    if (!entry)
+    const std::vector<std::filesystem::path> registries = RegistrySearchPath();
+    const std::optional<FoundRegistryEntry> found = FindInRegistries(registries, progid);
+    if (!found) {
+        std::string searched;
+        for (const std::filesystem::path &registry : registries)
+            searched += (searched.empty() ? "" : ", ") + registry.string();
         throw AutomationError(ErrorNumber::CannotCreateObject,
                               "Cannot create object: " + PrintableText(progid) + " is not registered in "
-                                  + PrintableText(registry.native()));
-    return LoadCorvaneLibrary(entry->libraryPath);
+                                  + PrintableText(searched));
+    }
+    return LoadCorvaneLibrary(found->entry.libraryPath);
+}
+
+void CreateObject(const corv_library &library, const char *progid, corv_object **object)
+{
+    corv_error err{};
+    if (const int32_t rc = library.create_object(progid, object, &err))
+        abi::ThrowError(rc, err);
 }
 
 } // namespace
@@ -80,7 +92,7 @@ int32_t corv_registry_entries(corv_registry_entry **entries, size_t *count)
     return host::HostCall([&] {
         if (!entries || !count)
             throw AutomationError(ErrorNumber::InvalidCall);
-        const std::vector<RegistryEntry> read = ReadRegistry(DefaultRegistryPath());
+        const std::vector<RegistryEntry> read = VisibleRegistryEntries(RegistrySearchPath());
         auto *array =
             static_cast<corv_registry_entry *>(std::calloc(read.size() ? read.size() : 1, sizeof(corv_registry_entry)));
         if (!array)
@@ -118,10 +130,7 @@ int32_t corv_create_object(const char *progid, corv_object **object)
         if (!object)
             throw AutomationError(ErrorNumber::InvalidCall);
         *object = nullptr;
-        const corv_library &library = LibraryFor(progid);
-        corv_error err{};
-        if (const int32_t rc = library.create_object(progid, object, &err))
-            abi::ThrowError(rc, err);
+        CreateObject(LibraryFor(progid), progid, object);
     });
 }
 
@@ -153,10 +162,22 @@ int32_t corv_find_type_library(const char *progid, const corv_type_library **lib
         if (library.size < CORV_LIBRARY_BASE_SIZE + sizeof library.get_type_library || !library.get_type_library)
             throw AutomationError(ErrorNumber::NoSuchMember,
                                   "Object doesn't support this property or method: the library registered for "
-                                      + std::string(progid) + " publishes no type library");
+                                      + PrintableText(progid) + " publishes no type library");
         corv_error err{};
         if (const int32_t rc = library.get_type_library(lib, &err))
             abi::ThrowError(rc, err);
+    });
+}
+
+int32_t corv_create_object_from(const char *library_path, const char *progid, corv_object **object)
+{
+    return host::HostCall([&] {
+        if (!object)
+            throw AutomationError(ErrorNumber::InvalidCall);
+        *object = nullptr;
+        if (!library_path || !progid)
+            throw AutomationError(ErrorNumber::InvalidCall);
+        CreateObject(LoadCorvaneLibrary(library_path), progid, object);
     });
 }
 

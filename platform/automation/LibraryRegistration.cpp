@@ -27,13 +27,15 @@ bool IsRegistryWord(std::string_view word)
 
 } // namespace
 
-std::vector<RegistryEntry> RegisterLibrary(const std::filesystem::path &library, const std::filesystem::path &registry)
+std::vector<RegistryEntry> RegisterLibrary(const std::filesystem::path &library,
+                                           const std::filesystem::path &registry,
+                                           const std::filesystem::path &root)
 {
     const std::string path = AbsolutePath(library);
     if (path.find_first_of("\r\n") != std::string::npos)
-        throw AutomationError(ErrorNumber::InvalidCall,
-                              "Invalid procedure call or argument: a line break in " + PrintableText(path));
-    const corv_library &table = LoadCorvaneLibrary(path);
+        throw AutomationError(ErrorNumber::InvalidCall, "Invalid procedure call or argument: a line break in " + PrintableText(path));
+    const corv_library &table = LoadCorvaneLibrary(root.empty() ? std::filesystem::path(path)
+                                                                : root / std::filesystem::path(path).relative_path());
 
     std::vector<RegistryEntry> added;
     for (const corv_class_entry &c : LibraryClasses(table)) {

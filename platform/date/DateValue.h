@@ -87,6 +87,10 @@ struct YearDay {
     int dayOfYear;
 };
 YearDay YearDayOfRolled(int year, int month, int day);
+
+// The inverse for days counted on from 1 January: day `dayOfYear` of `year`, running on into the next
+// year past the year's end. dayOfYear [1, the days of `year` and the next together].
+Ymd YmdOfYearDay(int year, int dayOfYear);
 inline YearDay YearDayOf(int year, int month, int day)
 {
     if (month >= 1 && month <= 12 && day >= 1 && (day <= 28 || day <= DaysInMonth(year, month)))

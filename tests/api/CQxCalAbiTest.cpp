@@ -1,6 +1,7 @@
 // CQxCal as a host reaches it: libcorvane.so loaded through the registry, members called by dispatch
 // id with variant arguments.
 #include "ScopedRegistry.h"
+#include "engine/EngineLifetime.h"
 
 #include "corvane/corvane.hpp"
 
@@ -38,6 +39,18 @@ std::vector<std::string> Texts(const Variant &record)
     for (std::size_t i = 0; i < record.FieldCount(); ++i)
         out.emplace_back(record.Field(i).String());
     return out;
+}
+
+// libcorvane.so computes with the engine of libcorvane-calendar.so, which this program uses too: a
+// process holds one copy of the tables and of their per-thread state, however it reaches them.
+TEST_F(CQxCalAbi, TheLibraryAndTheProgramShareOneEngine)
+{
+    EXPECT_EQ(corvane::ModAgrCAl::LiveEngineClients(), 1); // the fixture's object
+    {
+        const Object second = Object::Create("Corvane.CQxCal");
+        EXPECT_EQ(corvane::ModAgrCAl::LiveEngineClients(), 2);
+    }
+    EXPECT_EQ(corvane::ModAgrCAl::LiveEngineClients(), 1);
 }
 
 TEST_F(CQxCalAbi, PublishesTheSevenMethodsInOrderWithTheirParameterNames)

@@ -143,6 +143,14 @@ TEST(DateValue, EveryDayRoundTripsThroughItsParts)
         ASSERT_EQ(Weekday(value), int(weekday{d}.c_encoding()) + 1);
         const YearDay yd = YearDayOf(back.year, back.month, back.day);
         ASSERT_EQ(yd.dayOfYear, (d - sys_days{ymd.year() / January / 1}).count() + 1);
+        // And back, also counted from 1 January of the year before.
+        const int previousYearLength = IsLeapYear(back.year - 1) ? 366 : 365;
+        for (const YearDay from : {yd, YearDay{back.year - 1, yd.dayOfYear + previousYearLength}}) {
+            const Ymd again = YmdOfYearDay(from.year, from.dayOfYear);
+            ASSERT_EQ(again.year * 10000 + again.month * 100 + again.day,
+                      back.year * 10000 + back.month * 100 + back.day)
+                << from.year << " day " << from.dayOfYear;
+        }
         ASSERT_EQ(DaysInMonth(back.year, back.month),
                   int(unsigned(year_month_day_last{ymd.year(), month_day_last{ymd.month()}}.day())));
         previous = value;

@@ -96,6 +96,32 @@ TEST(AgrToUniDate, GoldenDates)
     EXPECT_EQ(AgrDateToDayNumber(2001, "12", 30), 365 + 42);
 }
 
+TEST(AgrMonthSlot, TheLeapMonthAndTheMonthsAfterItMoveOneSlotOn)
+{
+    struct Case {
+        std::int16_t year;
+        int month;
+        bool leap;
+        int slot;
+    };
+    const Case cases[] = {
+        {2001, 3, false, 3},
+        {2001, 4, false, 4},
+        {2001, 4, true, 5},
+        {2001, 5, false, 6},
+        {2001, 12, false, 13},
+        {2002, 12, false, 12},
+        {1984, 10, true, 11},
+        {1984, 11, false, 12},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(AgrMonthSlot(c.year, c.month, c.leap), c.slot) << c.year << '-' << c.month << (c.leap ? "R" : "");
+    EXPECT_EQ(ErrorOf([] {
+                  AgrMonthSlot(2032, 1, false);
+              }),
+              9);
+}
+
 TEST(AgrToUniDate, RejectsYearsOutsideTheTableAndOverflow)
 {
     EXPECT_EQ(ErrorOf([&] {

@@ -93,8 +93,9 @@ TEST(AgrText, YearMonthAndZodiacNames)
     EXPECT_EQ(GetMonthEraName(2002, "6"), "丁未月");
     EXPECT_EQ(GetMonthEraName(2002, "12"), "癸丑月");
     EXPECT_EQ(GetMonthEraName(2001, "4R"), GetMonthEraName(2001, "4")); // a leap month takes its month's
-    EXPECT_EQ(GetZodiacName((1984 + 8) % 12 + 1), "鼠");
-    EXPECT_EQ(GetZodiacName((2002 + 8) % 12 + 1), "马");
+    EXPECT_EQ(GetYearZodiacName(1984), "鼠");
+    EXPECT_EQ(GetYearZodiacName(2002), "马");
+    EXPECT_EQ(GetYearZodiacName(1983), "猪"); // the last animal, where the branch wraps
     EXPECT_EQ(ErrorOf([&] {
                   GetZodiacName(13);
               }),
