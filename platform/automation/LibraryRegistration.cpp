@@ -33,7 +33,8 @@ std::vector<RegistryEntry> RegisterLibrary(const std::filesystem::path &library,
 {
     const std::string path = AbsolutePath(library);
     if (path.find_first_of("\r\n") != std::string::npos)
-        throw AutomationError(ErrorNumber::InvalidCall, "Invalid procedure call or argument: a line break in " + PrintableText(path));
+        throw AutomationError(ErrorNumber::InvalidCall,
+                              "Invalid procedure call or argument: a line break in " + PrintableText(path));
     const corv_library &table = LoadCorvaneLibrary(root.empty() ? std::filesystem::path(path)
                                                                 : root / std::filesystem::path(path).relative_path());
 
