@@ -22,23 +22,40 @@ endif()
 install(TARGETS corvane_calendar corvane_host_shared
     EXPORT CorvaneTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development)
-# Loaded by path through the registry; the link name is for the widgets a later release links.
-install(TARGETS corvane
-    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development)
+# Loaded by path through the registry by hosts; linked by Qt programs for its widgets (Corvane::Widgets).
+if(CORVANE_WITH_QT)
+    install(TARGETS corvane
+        EXPORT CorvaneWidgetsExport
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development)
+else()
+    install(TARGETS corvane
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development)
+endif()
 
-# Only the public headers: the C ABI and its C++ wrapper, the calendar API. Widget headers join this
-# list when the library has widgets.
+# Only the public headers: the C ABI and its C++ wrapper, the calendar API and the widgets.
 install(FILES
     ${PROJECT_SOURCE_DIR}/include/corvane/calendar.h
     ${PROJECT_SOURCE_DIR}/include/corvane/calendar.hpp
     ${PROJECT_SOURCE_DIR}/include/corvane/corvane.h
     ${PROJECT_SOURCE_DIR}/include/corvane/corvane.hpp
+    ${CORVANE_WIDGET_HEADERS}
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/corvane
     COMPONENT Development)
 
-# ---- CMake package: find_package(Corvane 1.0 COMPONENTS Calendar Host) ----------------------------
+# ---- CMake package: find_package(Corvane 1.0 COMPONENTS Calendar Host Widgets) --------------------
 
 install(EXPORT CorvaneTargets NAMESPACE Corvane:: DESTINATION ${CORVANE_CMAKE_DIR} COMPONENT Development)
+if(CORVANE_WITH_QT)
+    # find_package(Corvane COMPONENTS Widgets) finds CorvaneWidgetsTargets.cmake, which finds Qt first.
+    install(EXPORT CorvaneWidgetsExport
+        NAMESPACE Corvane::
+        FILE CorvaneWidgetsExport.cmake
+        DESTINATION ${CORVANE_CMAKE_DIR}
+        COMPONENT Development)
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/CorvaneWidgetsTargets.cmake
+        DESTINATION ${CORVANE_CMAKE_DIR}
+        COMPONENT Development)
+endif()
 include(CMakePackageConfigHelpers)
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/CorvaneConfig.cmake.in
     ${PROJECT_BINARY_DIR}/CorvaneConfig.cmake

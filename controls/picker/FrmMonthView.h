@@ -67,6 +67,7 @@ public:
     // The picker the drop-down opens for (its window): a pick nobody took goes to it, the focus goes
     // back to its window when a pick hides the form, and its window going closes the drop-down.
     void SetOpener(QWidget *picker);
+    QWidget *Opener() const { return m_opener; }
 
     // month::MonthDropHost
     bool DropShown() const override;

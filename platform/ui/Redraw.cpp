@@ -7,11 +7,14 @@
 namespace corvane::ui
 {
 
+// Walks the children itself: a window that is deleting its children holds null entries for those
+// already gone, and its last redraw may be asked for from inside one of those deletions.
 void UpdateTree(QWidget &widget)
 {
     widget.update();
-    for (QWidget *child : widget.findChildren<QWidget *>())
-        child->update();
+    for (QObject *child : widget.children())
+        if (child && child->isWidgetType())
+            UpdateTree(*static_cast<QWidget *>(child));
 }
 
 void RepaintTree(QWidget &widget)

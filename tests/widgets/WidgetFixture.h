@@ -1,0 +1,82 @@
+#pragma once
+
+#include "ui/support/ShowForInput.h"
+
+#include "platform/date/Clock.h"
+#include "platform/date/DateValue.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QPointer>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+// A window with a vertical layout to put widgets in, on a pinned moment: 19 July 2002, 10:30:15.
+class WidgetTest : public testing::Test
+{
+protected:
+    static constexpr corvane::date::Date kNow = 37456.0 + (10 * 3600 + 30 * 60 + 15) / 86400.0;
+
+    template<class W>
+    W *Add()
+    {
+        auto *widget = new W(window.get());
+        layout->addWidget(widget);
+        return widget;
+    }
+    void Show() { ShowForInput(window.get()); }
+
+    corvane::date::FixedClock clock{kNow};
+    corvane::date::ScopedClock pinned{clock};
+    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
+    QVBoxLayout *layout = new QVBoxLayout(window.get());
+};
+
+// Relative luminance contrast of two colours (WCAG): 1 for equal colours, 21 for black on white.
+inline double Contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A dark desktop theme, as the application's palette for as long as it lives.
+class DarkPalette
+{
+public:
+    DarkPalette()
+    {
+        QPalette dark = m_saved;
+        dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+        dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Link, QColor(0x6a, 0xb0, 0xff));
+        dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+        dark.setColor(QPalette::HighlightedText, QColor(0xff, 0xff, 0xff));
+        Apply(dark);
+    }
+    ~DarkPalette() { Apply(m_saved); }
+
+private:
+    // Widgets hear of the application's palette through posted events.
+    static void Apply(const QPalette &palette)
+    {
+        QApplication::setPalette(palette);
+        QApplication::processEvents();
+    }
+    QPalette m_saved = QApplication::palette();
+};

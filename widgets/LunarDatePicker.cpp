@@ -1,0 +1,160 @@
+#include "corvane/LunarDatePicker.h"
+
+#include "EmbeddedControl.h"
+#include "WidgetValues.h"
+#include "controls/picker/FrmMonthView.h"
+#include "controls/picker/ModMonthVw.h"
+#include "controls/picker/QxMonthVw.h"
+#include "platform/date/Clock.h"
+
+#include <QEvent>
+
+#include <optional>
+
+namespace corvane
+{
+
+namespace
+{
+
+// The box and caption follow the palette: the window background and, unlike the automation default
+// (button text), the window text that goes with it.
+constexpr ui::OleColor kBackDefault = 0x80000005;
+constexpr ui::OleColor kTextDefault = 0x80000008;
+
+} // namespace
+
+class LunarDatePicker::Private
+{
+public:
+    explicit Private(LunarDatePicker &q)
+        : q(q)
+        , control(MakeObject<QxMonthVw>())
+    {
+        control->InitNew();
+        control->SetForeColor(kTextDefault);
+        control->SetCurrDate(date::Today());
+        shown = Date();
+        embedded.emplace(control, q, [this](DispId id, std::span<Variant>) {
+            if (id == QxMonthVw::kChange)
+                DateMoved();
+        });
+    }
+
+    QDate Date() const { return widgets::ToQDate(control->CurrDate()); }
+
+    // Change comes after every assignment and after a day is taken from the drop-down.
+    void DateMoved()
+    {
+        const QDate now = Date();
+        if (now != shown) {
+            shown = now;
+            Q_EMIT q.dateChanged(now);
+        }
+    }
+
+    LunarDatePicker &q;
+    ObjectPtr<QxMonthVw> control;
+    QDate shown;
+    std::optional<widgets::EmbeddedControl> embedded;
+};
+
+LunarDatePicker::LunarDatePicker(QWidget *parent)
+    : QWidget(parent)
+    , d(std::make_unique<Private>(*this))
+{
+}
+
+LunarDatePicker::~LunarDatePicker() = default;
+
+QDate LunarDatePicker::date() const
+{
+    return d->Date();
+}
+
+void LunarDatePicker::setDate(const QDate &date)
+{
+    if (!date.isValid())
+        return;
+    const QDate bounded = widgets::Bound(widgets::FirstControlDate(), date, widgets::LastControlDate());
+    if (bounded != d->Date())
+        d->control->SetCurrDate(widgets::ToDateValue(bounded));
+}
+
+LunarDatePicker::CaptionFormat LunarDatePicker::captionFormat() const
+{
+    const std::int32_t format = d->control->AgrDateFormat();
+    return format >= Week && format <= LunarMonthDayWeek ? CaptionFormat(format) : DateOnly;
+}
+
+void LunarDatePicker::setCaptionFormat(CaptionFormat format)
+{
+    if (format != captionFormat())
+        d->control->SetAgrDateFormat(format);
+}
+
+QString LunarDatePicker::caption() const
+{
+    return QString::fromStdString(d->control->Caption());
+}
+
+bool LunarDatePicker::isDropDownVisible() const
+{
+    const FrmMonthView *form = FrmMonthView::Loaded();
+    return ModMonthVw::State().DropShown && form && form->isVisible() && form->Opener() != nullptr
+        && form->Opener() == d->control->Surface();
+}
+
+void LunarDatePicker::setDropDownVisible(bool visible)
+{
+    if (visible == isDropDownVisible())
+        return;
+    // The button closes whatever drop-down stands open, and opens one when none does.
+    if (visible && ModMonthVw::State().DropShown)
+        d->control->VScBtn_Change(1);
+    d->control->VScBtn_Change(1);
+}
+
+QColor LunarDatePicker::backgroundColor() const
+{
+    return widgets::ShownColor(d->control->BackColor(), *this);
+}
+
+void LunarDatePicker::setBackgroundColor(const QColor &color)
+{
+    const ui::OleColor value = widgets::ToOleColor(color, kBackDefault);
+    if (value != d->control->BackColor())
+        d->control->SetBackColor(value);
+}
+
+QColor LunarDatePicker::textColor() const
+{
+    return widgets::ShownColor(d->control->ForeColor(), *this);
+}
+
+void LunarDatePicker::setTextColor(const QColor &color)
+{
+    const ui::OleColor value = widgets::ToOleColor(color, kTextDefault);
+    if (value != d->control->ForeColor())
+        d->control->SetForeColor(value);
+}
+
+QSize LunarDatePicker::sizeHint() const
+{
+    return d->embedded->Size();
+}
+
+QSize LunarDatePicker::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+// The widget's font is the control's Font property, which hosts save with the control.
+void LunarDatePicker::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        d->control->SetFont(ObjectHandle(MakeObject<StdFont>(widgets::FontDescription(font()))));
+    QWidget::changeEvent(event);
+}
+
+} // namespace corvane

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/automation/StdFont.h"
+#include "platform/date/DateValue.h"
+#include "platform/ui/OleColor.h"
+
+#include <QDate>
+#include <QTime>
+
+class QFont;
+class QWidget;
+
+namespace corvane::widgets
+{
+
+// The days the controls take: the Gregorian years their year lists and steps cover.
+QDate FirstControlDate();
+QDate LastControlDate();
+// A valid date held to [first, last].
+QDate Bound(const QDate &first, const QDate &date, const QDate &last);
+
+// Date values and Qt's types. ToQDate drops the time of day; ToQTime is the time of day to the second.
+date::Date ToDateValue(const QDate &day);
+QDate ToQDate(date::Date value);
+QTime ToQTime(date::Date value);
+// The day of `value` at `time` (milliseconds dropped).
+date::Date AtTime(date::Date value, const QTime &time);
+
+// An OLE colour as a widget shows it (system colours through its palette), and a QColor as the OLE
+// colour a control stores: an invalid QColor stands for `paletteDefault`, the colour that follows the
+// palette.
+QColor ShownColor(ui::OleColor value, const QWidget &widget);
+ui::OleColor ToOleColor(const QColor &color, ui::OleColor paletteDefault);
+
+// The font object describing a QFont (its family, point size, weight, italic, underline, strike-out).
+StdFont::Description FontDescription(const QFont &font);
+
+} // namespace corvane::widgets
