@@ -152,6 +152,9 @@ MonthParts BuildMonthParts(QWidget &surface, const ui::TwipsScale &scale)
     p.LabAnimal->setToolTip(QStringLiteral("属相"));
 
     p.PicMonth = Place(new MonthGridWidget(back, scale), "PicMonth", L::PicMonth, scale);
+    // Tab goes from the grid, where the focus enters, on to the year and the month list.
+    QWidget::setTabOrder(p.PicMonth, p.CmbUniYear);
+    QWidget::setTabOrder(p.CmbUniYear, p.CmbUniMonth);
     p.LabJie->setAccessibleDescription(QStringLiteral("本月节气"));
     p.LabQi->setAccessibleDescription(QStringLiteral("本月节气"));
     p.LabToday->setAccessibleDescription(QStringLiteral("选择今天"));
