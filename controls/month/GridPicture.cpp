@@ -14,6 +14,8 @@ GridPicture
 MakeGridPicture(const MonthGridModel &model, CellSize cell, const MonthColors &colors, const QPalette &palette)
 {
     GridPicture picture;
+    picture.year = model.year;
+    picture.month = model.month;
     picture.cell = cell;
     picture.background = ui::ResolveOleColor(colors.DateBackColor, palette);
     picture.select = ui::ResolveOleColor(colors.SelectColor, palette);

@@ -26,6 +26,8 @@ struct GridPicture {
         QString lower;
         QColor lowerColor;
     };
+    int year = 0; // the month shown; 0 before the first composition
+    int month = 0;
     CellSize cell{0, 0};
     QColor background;
     QColor select;

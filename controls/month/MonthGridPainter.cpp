@@ -58,4 +58,17 @@ void PaintMonthGrid(QPainter &painter,
     }
 }
 
+void PaintGridFocus(QPainter &painter, const GridPicture &picture, const ui::TwipsScale &scale)
+{
+    if (picture.highlightDay < 1 || std::size_t(picture.highlightDay) > picture.days.size())
+        return;
+    const QRect cell = CellPixelRect(picture.days[std::size_t(picture.highlightDay - 1)].position, picture.cell, scale);
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(cell.adjusted(2, 2, -3, -3));
+    painter.restore();
+}
+
 } // namespace corvane::month

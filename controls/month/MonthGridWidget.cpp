@@ -1,5 +1,6 @@
 #include "MonthGridWidget.h"
 
+#include "MonthGridAccessible.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/UpdateLock.h"
 
@@ -31,6 +32,20 @@ MonthGridWidget::MonthGridWidget(QWidget *parent, const ui::TwipsScale &scale)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
+    InstallGridAccessibility();
+}
+
+const GridPicture &MonthGridWidget::CurrentPicture()
+{
+    if (m_input)
+        m_input->GridAboutToPaint(QRegion());
+    return m_picture;
+}
+
+void MonthGridWidget::UpdateSelectedCell()
+{
+    if (m_picture.highlightDay >= 1 && std::size_t(m_picture.highlightDay) <= m_picture.days.size())
+        update(CellRect(m_picture.days[std::size_t(m_picture.highlightDay - 1)].position));
 }
 
 QRect MonthGridWidget::CellRect(GridPosition position) const
@@ -46,6 +61,8 @@ void MonthGridWidget::paintEvent(QPaintEvent *event)
         return;
     QPainter painter(this);
     PaintMonthGrid(painter, m_picture, m_scale, m_fonts, event->region());
+    if (hasFocus())
+        PaintGridFocus(painter, m_picture, m_scale);
 }
 
 void MonthGridWidget::showEvent(QShowEvent *)
@@ -94,8 +111,15 @@ void MonthGridWidget::mouseMoveEvent(QMouseEvent *event)
         m_input->GridMouseMove(*event);
 }
 
+void MonthGridWidget::focusInEvent(QFocusEvent *)
+{
+    UpdateSelectedCell();
+    AnnounceGridFocus(*this);
+}
+
 void MonthGridWidget::focusOutEvent(QFocusEvent *)
 {
+    UpdateSelectedCell();
     if (m_input)
         m_input->GridFocusOut();
 }

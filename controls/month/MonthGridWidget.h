@@ -44,6 +44,10 @@ public:
 
     void SetInput(MonthGridInput *input) noexcept { m_input = input; }
     GridPicture &Picture() noexcept { return m_picture; }
+    // The picture brought up to date first, for readers other than the painting.
+    const GridPicture &CurrentPicture();
+    // The selected day last told to assistive technology (MonthGridAccessible).
+    int &AnnouncedDay() noexcept { return m_announcedDay; }
     const ui::TwipsScale &Scale() const noexcept { return m_scale; }
     // The pixels of a cell; cells tile the grid without gaps.
     QRect CellRect(GridPosition position) const;
@@ -57,14 +61,22 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void UpdateSelectedCell();
+
     ui::TwipsScale m_scale;
     GridFonts m_fonts;
     GridPicture m_picture;
     MonthGridInput *m_input = nullptr;
+    int m_announcedDay = 0;
 };
+
+// The keyboard focus: a dotted frame inside the selected cell that inverts the pixels under it, so it
+// shows on any colours.
+void PaintGridFocus(QPainter &painter, const GridPicture &picture, const ui::TwipsScale &scale);
 
 // Paints the cells of `picture` that meet `clip`: background, day numbers and lower lines centred
 // in the two halves of each cell (positions in fractional twips), then the highlight. The highlight

@@ -1,10 +1,12 @@
 #include "MonthParts.h"
 
+#include "DayCellName.h"
 #include "MonthGridWidget.h"
 #include "MonthLayout.h"
 #include "MonthRange.h"
 #include "platform/date/DateFormat.h"
 #include "platform/ui/ArrowBar.h"
+#include "platform/ui/ArrowBarAccessible.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/PaletteColor.h"
 #include "platform/ui/Text.h"
@@ -49,8 +51,6 @@ QStyle *ListStyle()
     }
     return style;
 }
-
-constexpr const char *kWeekDayCaptions[7] = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
 
 template<class W>
 W *Place(W *widget, const char *name, const TwipsRect &rect, const ui::TwipsScale &scale)
@@ -115,7 +115,8 @@ MonthParts BuildMonthParts(QWidget &surface, const ui::TwipsScale &scale)
     p.PictWeekday = Panel(back, "PictWeekday", L::PictWeekday, scale);
     for (int i = 0; i < 7; ++i) {
         p.LabWeekDay[std::size_t(i)] =
-            Caption(p.PictWeekday, "LabWeekDay", L::LabWeekDay(i), scale, kWeekDayCaptions[i], Qt::AlignHCenter);
+            Caption(p.PictWeekday, "LabWeekDay", L::LabWeekDay(i), scale, "", Qt::AlignHCenter);
+        p.LabWeekDay[std::size_t(i)]->setText(QString::fromUtf8(WeekDayCaption(i)));
         p.LabWeekDay[std::size_t(i)]->setProperty("Index", i);
     }
 
@@ -131,6 +132,8 @@ MonthParts BuildMonthParts(QWidget &surface, const ui::TwipsScale &scale)
                        L::HScMonth,
                        scale);
     p.HScMonth->setFocusPolicy(Qt::NoFocus);
+    ui::NameArrows(*p.HScMonth, QStringLiteral("上个月"), QStringLiteral("下个月"));
+    p.HScMonth->setAccessibleName(QStringLiteral("月份"));
 
     p.PictBoard = Panel(p.PicBack, "PictBoard", L::PictBoard, scale);
     p.Pictcmby = Panel(p.PictBoard, "Pictcmby", L::Pictcmby, scale);
@@ -149,6 +152,12 @@ MonthParts BuildMonthParts(QWidget &surface, const ui::TwipsScale &scale)
     p.LabAnimal->setToolTip(QStringLiteral("属相"));
 
     p.PicMonth = Place(new MonthGridWidget(back, scale), "PicMonth", L::PicMonth, scale);
+    // Tab goes from the grid, where the focus enters, on to the year and the month list.
+    QWidget::setTabOrder(p.PicMonth, p.CmbUniYear);
+    QWidget::setTabOrder(p.CmbUniYear, p.CmbUniMonth);
+    p.LabJie->setAccessibleDescription(QStringLiteral("本月节气"));
+    p.LabQi->setAccessibleDescription(QStringLiteral("本月节气"));
+    p.LabToday->setAccessibleDescription(QStringLiteral("选择今天"));
     return p;
 }
 

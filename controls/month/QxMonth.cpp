@@ -2,6 +2,7 @@
 
 #include "GridKeys.h"
 #include "MonthDropSeam.h"
+#include "MonthGridAccessible.h"
 #include "MonthGridModel.h"
 #include "MonthHelp.h"
 #include "MonthRange.h"
@@ -318,6 +319,8 @@ void QxMonth::ToggleSelection(bool draw)
         m_parts.LabAgrYear->setText(ui::ToQString(m_agrYearText));
         m_parts.LabAgrMonth->setText(ui::ToQString(m_agrMonthText));
         m_parts.LabAnimal->setText(ui::ToQString(m_animalText));
+        if (draw)
+            month::AnnounceGridSelection(*m_parts.PicMonth);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "ModMonthVw.h"
 #include "ModWinLong.h"
+#include "PickerKeys.h"
 #include "QxMonthVw.h"
 #include "controls/month/QxMonth.h"
 #include "platform/automation/EventSource.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -129,6 +131,35 @@ void FrmMonthView::MonthDrop_Change()
             QxMonthVw::TakeWaitingPick(opener);
         },
         Qt::QueuedConnection);
+}
+
+// Keys the month grid left alone: Escape and F4 close without a pick, Return and Enter pick the date
+// the grid shows, as a click on it would.
+void FrmMonthView::keyPressEvent(QKeyEvent *event)
+{
+    switch (picker::DropDownKeyOf(event->key(), event->modifiers())) {
+    case picker::PickerKey::Close:
+        CancelDropDown();
+        break;
+    case picker::PickerKey::Pick:
+        MonthDrop_Change();
+        break;
+    default:
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+// Closed without a pick: the focus goes back to the picker that opened the drop-down.
+void FrmMonthView::CancelDropDown()
+{
+    if (!ModMonthVw::State().DropShown)
+        return;
+    const QPointer<QWidget> opener = m_opener;
+    CloseDropDown();
+    if (opener)
+        opener->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMonthView::SetOpener(QWidget *picker)

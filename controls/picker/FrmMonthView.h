@@ -75,11 +75,13 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     FrmMonthView();
     void Form_Load();
     void MonthDrop_Change();
+    void CancelDropDown();
     void ApplyGeometry();
     void OpenerGone();
 

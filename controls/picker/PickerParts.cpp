@@ -1,12 +1,15 @@
 #include "PickerParts.h"
 
+#include "PickerAccessible.h"
 #include "platform/ui/ArrowBar.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/PaletteColor.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace corvane::picker
 {
@@ -28,6 +31,20 @@ public:
     }
 
 protected:
+    // While the focus is on the drop button, a dotted frame round the caption shows it; the frame
+    // inverts what lies under it, so it shows on any colours.
+    void paintEvent(QPaintEvent *event) override
+    {
+        QFrame::paintEvent(event);
+        const QWidget *focus = QApplication::focusWidget();
+        const auto *caption = findChild<QLabel *>(QStringLiteral("LabCmb"));
+        if (!focus || focus == this || !isAncestorOf(focus) || !caption)
+            return;
+        QPainter painter(this);
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(QRect(caption->mapTo(this, QPoint(0, 0)), caption->size()).adjusted(-1, -1, 0, 0));
+    }
     void mousePressEvent(QMouseEvent *event) override { event->accept(); }
     void mouseReleaseEvent(QMouseEvent *event) override { event->accept(); }
     void mouseDoubleClickEvent(QMouseEvent *event) override { event->accept(); }
@@ -66,6 +83,7 @@ PickerParts BuildPickerParts(QWidget &surface)
     p.VScBtn->setObjectName(Name("VScBtn"));
     // A press on the arrow gives the focus to PictBtn.
     p.VScBtn->setFocusPolicy(Qt::NoFocus);
+    MakePartsAccessible(p);
     return p;
 }
 

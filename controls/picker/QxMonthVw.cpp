@@ -2,6 +2,7 @@
 
 #include "FrmMonthView.h"
 #include "ModMonthVw.h"
+#include "PickerKeys.h"
 #include "PickerSavedState.h"
 #include "engine/AgrYearTable.h"
 #include "engine/DateCaption.h"
@@ -64,6 +65,9 @@ QxMonthVw::QxMonthVw()
     FrmMonthView::Load();
 
     SetFocusTarget(m_parts.PictBtn);
+    picker::WatchDropButton(*m_parts.PictBtn, *m_parts.VScBtn, *m_parts.PicCmb, [] {
+        return ModMonthVw::State().DropShown;
+    });
     QObject::connect(m_parts.VScBtn, &QScrollBar::valueChanged, Connections(), [this](int value) {
         VScBtn_Change(value);
     });

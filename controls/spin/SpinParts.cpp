@@ -3,6 +3,7 @@
 #include "SpinButtons.h"
 #include "SpinTextBox.h"
 #include "platform/ui/ArrowBar.h"
+#include "platform/ui/ArrowBarAccessible.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/PaletteColor.h"
 
@@ -46,6 +47,7 @@ SpinParts BuildSpinParts(QWidget &surface, SpinKind kind)
     p.TxtDate = new SpinTextBox(&surface);
     p.TxtDate->setObjectName(Name("TxtDate"));
     p.TxtDate->setFont(ui::DesignFont());
+    p.TxtDate->setAccessibleName(kind == SpinKind::Date ? QStringLiteral("日期") : QStringLiteral("时间"));
     p.TxtDate->setAlignment((kind == SpinKind::Date ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
 
     // The containers lie in front of the text box, whose right edge they overlap by a pixel.
@@ -72,6 +74,10 @@ SpinParts BuildSpinParts(QWidget &surface, SpinKind kind)
         // A press gives the focus to the text box, whose caret chooses the field.
         bar->setFocusPolicy(Qt::ClickFocus);
         bar->setFocusProxy(p.TxtDate);
+        if (button == kUpButton)
+            ui::NameArrows(*bar, QStringLiteral("增加"), QString());
+        else
+            ui::NameArrows(*bar, QString(), QStringLiteral("减少"));
         p.bars[std::size_t(button)] = bar;
     }
     return p;

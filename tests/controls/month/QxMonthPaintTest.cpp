@@ -81,9 +81,37 @@ TEST_F(QxMonthPaint, OnAColouredGridTheHighlightIsNotSelectXorBackground)
 
     control->SetColor(&month::MonthColors::DateBackColor, "DateBackColor", 0x00FFFFFF);
     control->SetColor(&month::MonthColors::SelectColor, "SelectColor", 0x00FFFFFF);
+    grid()->clearFocus(); // the focus frame would show where the highlight does not
     const QImage invisible = Grab();
     Select(2002, 7, 20);
     EXPECT_EQ(invisible.copy(Cell(19)), Grab().copy(Cell(19))); // white on white: no highlight to see
+}
+
+// The focus frame inverts what lies under it, inside the selected cell, and goes with the focus.
+TEST_F(QxMonthPaint, WhileTheGridHasTheFocusTheSelectedCellCarriesAnInvertingFrame)
+{
+    for (const ui::OleColor background : {ui::OleColor(0x00FFFFFF), ui::OleColor(0x00000000)}) {
+        Select(2002, 7, 19);
+        control->SetColor(&month::MonthColors::DateBackColor, "DateBackColor", background);
+        grid()->setFocus();
+        ASSERT_TRUE(grid()->hasFocus());
+        const QImage focused = Grab();
+        grid()->clearFocus();
+        const QImage unfocused = Grab();
+        int framePixels = 0;
+        for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x) {
+                const QRgb with = focused.pixel(x, y);
+                const QRgb without = unfocused.pixel(x, y);
+                if (with == without)
+                    continue;
+                ++framePixels;
+                EXPECT_TRUE(Cell(19).adjusted(1, 1, -1, -1).contains(x, y)) << x << "," << y;
+                EXPECT_EQ(with & 0xFFFFFF, ~without & 0xFFFFFF) << x << "," << y;
+            }
+        // A dotted line (one pixel in three) all round a cell of about 41 x 25 pixels.
+        EXPECT_GT(framePixels, 30) << std::hex << background;
+    }
 }
 
 TEST_F(QxMonthPaint, AMoveInsideTheMonthRedrawsTwoCellsOnlyOnceAnAssignmentWasDrawnInFull)
