@@ -37,8 +37,8 @@ QxMonthSavedState InitialSavedState()
 QxMonthSavedState AbsentSavedState()
 {
     QxMonthSavedState state;
-    state.colors.DateBackColor = 0x80000009;
-    state.colors.WeekBackColor = 0x8000000E;
+    state.colors.DateBackColor = ui::kCaptionTextColor;
+    state.colors.WeekBackColor = ui::kHighlightTextColor;
     return state;
 }
 
