@@ -14,7 +14,6 @@
 #include "platform/date/Clock.h"
 #include "platform/date/DateArithmetic.h"
 #include "platform/date/DateFormat.h"
-#include "platform/ui/InvalidPropertyValue.h"
 #include "platform/ui/ModalRunner.h"
 #include "platform/ui/MouseClick.h"
 #include "platform/ui/Redraw.h"
@@ -206,7 +205,7 @@ void QxMonth::SetCurrDate(date::Date value)
 void QxMonth::SetAppearance(std::int32_t value)
 {
     if (value != Flat && value != ThreeD)
-        ui::ThrowInvalidPropertyValue("Appearance");
+        ThrowInvalidPropertyValue("Appearance");
     m_appearance = value;
     PropertyChanged("Appearance");
     ApplyFixedSize();

@@ -8,8 +8,8 @@
 #include "SpinTextBox.h"
 #include "SpinValue.h"
 #include "api/QxEnums.h"
+#include "platform/automation/AutomationError.h"
 #include "platform/date/DateFormat.h"
-#include "platform/ui/InvalidPropertyValue.h"
 #include "platform/ui/Redraw.h"
 #include "platform/ui/Text.h"
 
@@ -114,7 +114,7 @@ SpinControl::~SpinControl()
 void SpinControl::SetAppearance(std::int32_t value)
 {
     if (value != Flat && value != ThreeD)
-        ui::ThrowInvalidPropertyValue("Appearance");
+        ThrowInvalidPropertyValue("Appearance");
     m_appearance = value;
     PropertyChanged("Appearance");
     ApplyLayout();
