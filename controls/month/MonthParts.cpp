@@ -179,9 +179,7 @@ QSize ApplyAppearanceFrame(MonthParts &parts, int appearance, const ui::TwipsSca
 
 void ApplyPartColors(MonthParts &p, const MonthColors &colors, const QPalette &palette)
 {
-    const auto color = [&palette](ui::OleColor value) {
-        return ui::ResolveOleColor(value, palette);
-    };
+    const auto color = [&palette](ui::OleColor value) { return ui::ResolveOleColor(value, palette); };
     const QColor window = color(ui::kWindowColor);
     const QColor buttonFace = color(ui::kButtonFaceColor);
     const QColor buttonText = color(ui::kButtonTextColor);

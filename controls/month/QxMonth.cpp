@@ -483,9 +483,7 @@ void QxMonth::GridMouseMove(QMouseEvent &event)
 void QxMonth::GridFocusOut()
 {
     if (QObject *context = Connections())
-        QTimer::singleShot(0, context, [this] {
-            DecideGridFocusLoss();
-        });
+        QTimer::singleShot(0, context, [this] { DecideGridFocusLoss(); });
 }
 
 void QxMonth::DecideGridFocusLoss()

@@ -93,9 +93,7 @@ SpinControl::SpinControl(const ClassInfo &info, const char *surfaceName, spin::S
         QObject::connect(m_parts.bars[std::size_t(button)],
                          &QScrollBar::valueChanged,
                          Connections(),
-                         [this, button](int value) {
-                             ButtonMoved(button, value);
-                         });
+                         [this, button](int value) { ButtonMoved(button, value); });
     m_parts.TxtDate->installEventFilter(new KeyFilter(*this, Connections()));
     // The text box lets no edit through; should one ever get past it, the value's text comes back.
     QObject::connect(m_parts.TxtDate, &QLineEdit::textEdited, Connections(), [this] {

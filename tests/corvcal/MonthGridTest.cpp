@@ -72,9 +72,7 @@ void ExpectWeeks(const std::vector<std::string> &lines,
     for (std::size_t i = first; i + 1 < first + count; i += 2) {
         const auto inGrid = [left](const std::string &line) {
             std::vector<Word> words = Words(line);
-            std::erase_if(words, [left](const Word &w) {
-                return w.column < left || w.column >= left + kGridWidth;
-            });
+            std::erase_if(words, [left](const Word &w) { return w.column < left || w.column >= left + kGridWidth; });
             return words;
         };
         const std::vector<Word> numbers = inGrid(lines[i]), names = inGrid(lines[i + 1]);

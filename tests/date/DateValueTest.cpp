@@ -126,9 +126,7 @@ static_assert(SerialOf(1901, 1, 1) == 367 && SerialOf(2030, 12, 31) == 47848);
 
 TEST(DateValue, DatesAreHeldToARangeOfYearsByTheirMonthAndDay)
 {
-    const auto at = [](int y, int m, int d, int h, int min) {
-        return FromYmd(y, m, d) + FromHms(h, min, 0);
-    };
+    const auto at = [](int y, int m, int d, int h, int min) { return FromYmd(y, m, d) + FromHms(h, min, 0); };
     constexpr YearRange years{1901, 2030};
     struct Case {
         Date given;
