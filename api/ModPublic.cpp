@@ -4,6 +4,7 @@
 #include "engine/AgrText.h"
 #include "engine/AgrYearTable.h"
 #include "engine/EraNumbers.h"
+#include "engine/PublishedRange.h"
 #include "engine/STermTable.h"
 #include "platform/date/Clock.h"
 
@@ -12,9 +13,6 @@ namespace corvane::ModPublic
 
 namespace
 {
-
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2030;
 
 ModAgrCAl::AgrDate LunarDateOf(const CheckedDate &checked)
 {
@@ -37,7 +35,7 @@ TermArgs CheckTermArgs(int year, int term)
         if (term == 0)
             term = 2 * today.month - 1 + (today.day > 15 ? 1 : 0);
     }
-    return {year >= kFirstYear && year <= kLastYear && term >= 1 && term <= 24, year, term};
+    return {ModAgrCAl::IsPublishedYear(year) && term >= 1 && term <= 24, year, term};
 }
 
 // An omitted time is that of the effective date: 00:00 for a plain date, the present time when the
@@ -56,7 +54,7 @@ CheckedDate CheckDateArg(date::Date value)
     else if (!date::IsValidDate(value))
         return {false, value, {}};
     const date::Ymd ymd = date::YmdOf(value);
-    return {ymd.year >= kFirstYear && ymd.year <= kLastYear, value, ymd};
+    return {ModAgrCAl::IsPublishedYear(ymd.year), value, ymd};
 }
 
 QxAgrDateNum GetAgrNumDate(date::Date CurrDate)
@@ -116,7 +114,7 @@ QxAgrEraStr GetEraString(date::Date CurrDate, date::Date CurTime, std::int32_t i
 date::Date AgrDateToUniDate(const QxAgrDateNum &CurrAgrDate)
 {
     const QxAgrDateNum &a = CurrAgrDate;
-    if (a.AgrFactYear < kFirstYear || a.AgrFactYear > kLastYear)
+    if (!ModAgrCAl::IsPublishedYear(a.AgrFactYear))
         return date::kNoDate;
     // Only a lunar date that exists converts: a month of the year (1-12; 13 would address a slot past
     // the end of the lunar year), the leap flag only on the year's leap month, a day within its month.

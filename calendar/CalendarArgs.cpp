@@ -111,10 +111,10 @@ void CheckYear(int year)
 int CheckedMonthLength(int year, int month, bool leap)
 {
     CheckYear(year);
-    const ModAgrCAl::AgrYearInfo &row = ModAgrCAl::AgrYear(year);
-    if (month < 1 || month > 12 || (leap && row.LeapMonth != month))
+    const int length = ModAgrCAl::AgrMonthDays(year, month, leap);
+    if (length == 0)
         ThrowNoSuchMonth(year, month);
-    return 29 + row.MonthBig[std::size_t(ModAgrCAl::AgrMonthSlot(std::int16_t(year), month, leap) - 1)];
+    return length;
 }
 
 date::Ymd CheckedLunarDate(const corv_lunar_date &date)

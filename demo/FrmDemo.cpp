@@ -151,9 +151,7 @@ void FrmDemo::Load(QWidget &client)
 
     BuildConversionGroup(client);
     AddAppearanceGroup(client, 4605, 1920, 2835, 1275, [this](int look) {
-        Guarded([this, look] {
-            m_content->QxMonth->Put(dispid::qxmonth::kAppearance, Variant(std::int32_t(look)));
-        });
+        Guarded([this, look] { m_content->QxMonth->Put(dispid::qxmonth::kAppearance, Variant(std::int32_t(look))); });
     });
     auto *next = layout.Add<QPushButton>(client, "CmdNext", 4605, 2880, 2835, 435);
     next->setText(QString::fromUtf8("下拉控件演示"));
@@ -204,11 +202,7 @@ void FrmDemo::BuildConversionGroup(QWidget &client)
     c.ChkLeep->setText(QString::fromUtf8("是否闰月"));
     auto *convert = layout.Add<QPushButton>(*group, "CmdA2U", 1620, 630, 1095, 375);
     convert->setText(QString::fromUtf8("转换"));
-    connect(convert, &QPushButton::clicked, this, [this] {
-        Guarded([this] {
-            ConvertAgrToUni();
-        });
-    });
+    connect(convert, &QPushButton::clicked, this, [this] { Guarded([this] { ConvertAgrToUni(); }); });
 }
 
 void FrmDemo::BuildMethodGroup(QWidget &client)
@@ -236,11 +230,7 @@ void FrmDemo::BuildMethodGroup(QWidget &client)
         auto *button = layout.Add<QPushButton>(*group, "CmdDemo", left, top, 1335, 420);
         button->setText(QString::fromUtf8(kDemoCaptions[i]));
         button->setProperty("Index", int(i));
-        connect(button, &QPushButton::clicked, this, [this, i] {
-            Guarded([this, i] {
-                DemoMethod(int(i));
-            });
-        });
+        connect(button, &QPushButton::clicked, this, [this, i] { Guarded([this, i] { DemoMethod(int(i)); }); });
     }
 }
 
@@ -258,9 +248,7 @@ void FrmDemo::BuildColourGroup(QWidget &client)
         c.VScR[i] = VerticalBar(*group, "VScR", left + 90, 855, 255, 885, 0, 255);
         c.VScR[i]->setProperty("Index", int(i));
         c.VScR[i]->setPageStep(16);
-        connect(c.VScR[i], &QScrollBar::valueChanged, this, [this, i] {
-            ColourBarMoved(int(i));
-        });
+        connect(c.VScR[i], &QScrollBar::valueChanged, this, [this, i] { ColourBarMoved(int(i)); });
     }
     Label(*group, "所选色彩：", 1710, 270, 1050, 255);
     c.LabCol = layout.Add<QLabel>(*group, "LabCol", 1710, 540, 1005, 1200);
@@ -272,24 +260,17 @@ void FrmDemo::BuildColourGroup(QWidget &client)
     c.CmbCol = layout.Add<QComboBox>(*group, "CmbCol", 120, 1860, 1590, 330);
     auto *set = layout.Add<QPushButton>(*group, "CmdSet", 1830, 1830, 885, 390);
     set->setText(QString::fromUtf8("设定"));
-    connect(set, &QPushButton::clicked, this, [this] {
-        Guarded([this] {
-            SetColour();
-        });
-    });
+    connect(set, &QPushButton::clicked, this, [this] { Guarded([this] { SetColour(); }); });
 }
 
 void FrmDemo::ConnectControlEvents()
 {
     Content &c = *m_content;
-    const auto followDateUD = [this] {
-        m_demoDate = m_content->DateUD->Get(dispid::kValue).Date();
-    };
+    const auto followDateUD = [this] { m_demoDate = m_content->DateUD->Get(dispid::kValue).Date(); };
     c.DateUD->On(dispid::updown::kClickEvent, followDateUD);
     c.DateUD->On(dispid::updown::kChangeEvent, followDateUD);
-    c.DateUpDown->On(dispid::updown::kClickEvent, [this] {
-        m_content->QxMonth->Put(dispid::kValue, m_content->DateUpDown->Get(dispid::kValue));
-    });
+    c.DateUpDown->On(dispid::updown::kClickEvent,
+                     [this] { m_content->QxMonth->Put(dispid::kValue, m_content->DateUpDown->Get(dispid::kValue)); });
     c.QxMonth->On(dispid::qxmonth::kChangeEvent, [this] {
         m_content->DateUpDown->Put(dispid::kValue, m_content->QxMonth->Get(dispid::kValue));
         m_content->DateUD->Put(dispid::kValue, m_content->QxMonth->Get(dispid::kValue));
@@ -368,9 +349,7 @@ void FrmDemo::ColourBarMoved(int index)
 void FrmDemo::OnUnload()
 {
     if (!m_program.PickerFormShown()) {
-        Guarded([this] {
-            m_program.PickerForm().Show();
-        });
+        Guarded([this] { m_program.PickerForm().Show(); });
         m_program.SetPickerFormShown();
     }
 }

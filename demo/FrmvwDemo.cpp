@@ -84,11 +84,7 @@ void FrmvwDemo::Load(QWidget &client)
 
     auto *format = layout.Add<QPushButton>(client, "CmdFormat", 5505, 390, 1875, 390);
     format->setText(QString::fromUtf8("日期格式"));
-    connect(format, &QPushButton::clicked, this, [this] {
-        Guarded([this] {
-            NextFormat();
-        });
-    });
+    connect(format, &QPushButton::clicked, this, [this] { Guarded([this] { NextFormat(); }); });
 
     AddAppearanceGroup(client, 5505, 840, 1875, 855, [this](int look) {
         Guarded([this, look] {
@@ -122,9 +118,7 @@ void FrmvwDemo::Load(QWidget &client)
     close->setText(QString::fromUtf8("关闭"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-    c.QxMonthVw->On(dispid::qxmonthvw::kChangeEvent, [this] {
-        PickerChanged();
-    });
+    c.QxMonthVw->On(dispid::qxmonthvw::kChangeEvent, [this] { PickerChanged(); });
 
     c.QxMonthVw->Put(dispid::kValue, Variant::Date(corvane::date::Now()));
     comment->setPlainText(LibraryComment());

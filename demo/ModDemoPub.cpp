@@ -27,9 +27,7 @@ FrmDemo &ModDemoPub::MainForm()
 {
     if (!m_mainForm) {
         m_mainForm = std::make_unique<FrmDemo>(*this);
-        m_mainForm->SetUnloadedHandler([this] {
-            FormUnloaded();
-        });
+        m_mainForm->SetUnloadedHandler([this] { FormUnloaded(); });
     }
     return *m_mainForm;
 }
@@ -38,9 +36,7 @@ FrmvwDemo &ModDemoPub::PickerForm()
 {
     if (!m_pickerForm) {
         m_pickerForm = std::make_unique<FrmvwDemo>();
-        m_pickerForm->SetUnloadedHandler([this] {
-            FormUnloaded();
-        });
+        m_pickerForm->SetUnloadedHandler([this] { FormUnloaded(); });
     }
     return *m_pickerForm;
 }

@@ -13,9 +13,7 @@ int main(int argc, char **argv)
     corvdemo::InstallQtTranslations();
     // The program decides when it ends: the library's own windows (drop-down, About box) must not.
     QApplication::setQuitOnLastWindowClosed(false);
-    corvdemo::ModDemoPub program([] {
-        QCoreApplication::quit();
-    });
+    corvdemo::ModDemoPub program([] { QCoreApplication::quit(); });
     try {
         program.Main();
     } catch (const corv::Error &e) {

@@ -23,7 +23,7 @@ AgrDateNumbers UniToAgrNumbers(std::int16_t year, std::int16_t month, std::int16
         // Before lunar New Year: the day belongs to the lunar year that began in the previous year.
         lunarYear -= 1;
         record = &AgrYearRecordOf(lunarYear);
-        n = yd.dayOfYear + (date::IsLeapYear(lunarYear) ? 366 : 365) - record->info.NewYearOffset;
+        n = yd.dayOfYear + date::DaysInYear(lunarYear) - record->info.NewYearOffset;
     }
 
     // Guess the slot from 29-day months, then correct once with the year's extra days: t > 0 is day t
@@ -60,10 +60,7 @@ AgrDate UniToAgrDate(std::int16_t year, std::int16_t month, std::int16_t day)
 
 int AgrMonthSlot(std::int16_t year, int month, bool leap)
 {
-    const AgrYearRecord &record = AgrYearRecordOf(year);
-    if (leap || (record.info.LeapMonth != 0 && month > record.info.LeapMonth))
-        return Int16(long(month) + 1);
-    return month;
+    return IsAfterLeapSlot(AgrYear(year), month, leap) ? Int16(long(month) + 1) : month;
 }
 
 std::int16_t AgrDateToDayNumber(std::int16_t year, int month, bool leap, std::int16_t day)

@@ -70,15 +70,20 @@ std::string GetZodiacName(int branch)
     return std::string(kZodiac[branch]);
 }
 
+int YearBranch(int year)
+{
+    return Int16(long(year) + 8) % 12 + 1;
+}
+
 std::string GetYearZodiacName(int year)
 {
-    return GetZodiacName(Int16(year + 8) % 12 + 1);
+    return GetZodiacName(YearBranch(year));
 }
 
 std::string GetAgrYearName(int year)
 {
     const int y = Int16(year);
-    return Join(GetStemBranch(Int16(y + 6) % 10 + 1, Int16(y + 8) % 12 + 1), kYear);
+    return Join(GetStemBranch(Int16(y + 6) % 10 + 1, YearBranch(y)), kYear);
 }
 
 std::string GetMonthEraName(int year, std::string_view monthText)

@@ -20,6 +20,7 @@ std::string GetAgrMonthName(std::string_view monthText, int leapMonth);
 std::string GetStemBranch(int stem, int branch); // stem [0, 10], branch [0, 12]; 0 means the last
 std::string GetEraName(int number); // sexagenary number; 0 and numbers above 60 wrap
 std::string GetZodiacName(int branch); // [1, 12], 1 = "鼠"
+int YearBranch(int year); // the branch of a lunar year [1, 12]: 1 (子, 鼠) for 1984; error 6 past 16 bits
 std::string GetYearZodiacName(int year); // the animal of a lunar year: "鼠" for 1984
 std::string GetAgrYearName(int year); // "甲子年" for 1984
 std::string GetMonthEraName(int year, std::string_view monthText); // "丙寅月" for 1984, month 1

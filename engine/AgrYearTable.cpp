@@ -2,6 +2,7 @@
 
 #include "engine/EngineState.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/date/DateValue.h"
 
 #include <string_view>
 
@@ -200,11 +201,6 @@ constexpr std::array<AgrYearRecord, kAgrYearCount> MakeRecords()
     return records;
 }
 
-constexpr int GregorianDays(int year)
-{
-    return (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0)) ? 366 : 365;
-}
-
 } // namespace
 
 constexpr std::array<AgrYearRecord, kAgrYearCount> kAgrYearRecords = MakeRecords();
@@ -229,7 +225,8 @@ constexpr bool CheckInvariants()
             return false;
         // Offsets chain: next offset = this offset + length of this lunar year - days of the Gregorian year.
         if (i + 1 < kAgrYearRecords.size()
-            && kAgrYearRecords[i + 1].info.NewYearOffset != row.NewYearOffset + length - GregorianDays(1900 + int(i)))
+            && kAgrYearRecords[i + 1].info.NewYearOffset
+                != row.NewYearOffset + length - date::DaysInYear(kFirstAgrYear + int(i)))
             return false;
     }
     return true;

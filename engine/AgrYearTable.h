@@ -64,6 +64,13 @@ inline int AgrYearLength(int year)
     return AgrYearRecordOf(year).length;
 }
 
+// Whether month `month` of a year (its leap month when `leap`) sits one slot after its number: the
+// leap month and every month after it do.
+constexpr bool IsAfterLeapSlot(const AgrYearInfo &row, int month, bool leap)
+{
+    return leap || (row.LeapMonth != 0 && month > row.LeapMonth);
+}
+
 // Days in month `month` [1, 12] of lunar year `year`, the leap month when `leap` [29, 30]; 0 when the
 // year has no such month (a month outside [1, 12], or `leap` on a month the year does not repeat).
 // Error 9 for a year outside [1900, 2031].
@@ -72,8 +79,7 @@ inline int AgrMonthDays(int year, int month, bool leap)
     const AgrYearInfo &row = AgrYear(year);
     if (month < 1 || month > 12 || (leap && month != row.LeapMonth))
         return 0;
-    const bool afterLeapSlot = leap || (row.LeapMonth != 0 && month > row.LeapMonth);
-    return 29 + row.MonthBig[std::size_t(afterLeapSlot ? month : month - 1)];
+    return 29 + row.MonthBig[std::size_t(IsAfterLeapSlot(row, month, leap) ? month : month - 1)];
 }
 
 // The year table is compiled-in constant data, so a lookup can never see it empty. What the engine

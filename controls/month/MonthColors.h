@@ -19,20 +19,17 @@ struct MonthColors {
     ui::OleColor ForeColor = 0x00000000; // black
     ui::OleColor AgrForeColor = 0x00800000; // dark blue
     ui::OleColor FestForeColor = 0x000000FF; // red
-    ui::OleColor DateBackColor = 0x8000000E; // system highlight text
-    ui::OleColor WeekForeColor = 0x80000010; // system button shadow
+    ui::OleColor DateBackColor = ui::kHighlightTextColor;
+    ui::OleColor WeekForeColor = ui::kButtonShadowColor;
     ui::OleColor StForeColor = 0x00008000; // green
-    ui::OleColor WeekBackColor = 0x80000005; // system window
-    ui::OleColor sTermBackColor = 0x8000000F; // system button face
+    ui::OleColor WeekBackColor = ui::kWindowColor;
+    ui::OleColor sTermBackColor = ui::kButtonFaceColor;
     ui::OleColor SelectColor = 0x00FFFF80; // light cyan
     friend constexpr bool operator==(const MonthColors &, const MonthColors &) = default;
 };
 
-// The colours of the fixed parts.
-inline constexpr ui::OleColor kWindowColor = 0x80000005; // frame and list clipping windows
-inline constexpr ui::OleColor kWindowTextColor = 0x80000008; // solar-term captions
-inline constexpr ui::OleColor kButtonFaceColor = 0x8000000F; // header board, lists, strips
-inline constexpr ui::OleColor kButtonTextColor = 0x80000012; // header captions, "今天"
-inline constexpr ui::OleColor kWindowFrameColor = 0x80000006; // line around the solar-term strip
+// The fixed parts use system colours: window for the frame and the list clipping windows, window text
+// for the solar-term captions, button face for the header board, lists and strips, button text for
+// the header captions and "今天", window frame for the line around the solar-term strip.
 
 } // namespace corvane::month

@@ -163,7 +163,7 @@ MonthParts BuildMonthParts(QWidget &surface, const ui::TwipsScale &scale)
 
 void FillYearList(QComboBox &list)
 {
-    for (int year = kFirstYear; year <= kLastYear; ++year)
+    for (int year = ModAgrCAl::kFirstPublishedYear; year <= ModAgrCAl::kLastPublishedYear; ++year)
         list.addItem(QString::number(year));
 }
 
@@ -188,12 +188,10 @@ QSize ApplyAppearanceFrame(MonthParts &parts, int appearance, const ui::TwipsSca
 
 void ApplyPartColors(MonthParts &p, const MonthColors &colors, const QPalette &palette)
 {
-    const auto color = [&palette](ui::OleColor value) {
-        return ui::ResolveOleColor(value, palette);
-    };
-    const QColor window = color(kWindowColor);
-    const QColor buttonFace = color(kButtonFaceColor);
-    const QColor buttonText = color(kButtonTextColor);
+    const auto color = [&palette](ui::OleColor value) { return ui::ResolveOleColor(value, palette); };
+    const QColor window = color(ui::kWindowColor);
+    const QColor buttonFace = color(ui::kButtonFaceColor);
+    const QColor buttonText = color(ui::kButtonTextColor);
 
     ui::SetPaletteColor(*p.PictBack, QPalette::Window, window);
     ui::SetPaletteColor(*p.PictBoard, QPalette::Window, buttonFace);
@@ -207,9 +205,9 @@ void ApplyPartColors(MonthParts &p, const MonthColors &colors, const QPalette &p
         ui::SetPaletteColor(*label, QPalette::WindowText, buttonText);
     ui::ColorArrows(*p.HScMonth, palette);
     for (QLabel *label : {p.LabJie, p.LabQi})
-        ui::SetPaletteColor(*label, QPalette::WindowText, color(kWindowTextColor));
+        ui::SetPaletteColor(*label, QPalette::WindowText, color(ui::kWindowTextColor));
     ui::SetPaletteColor(*p.LabJQback, QPalette::Window, color(colors.sTermBackColor));
-    ui::SetPaletteColor(*p.LabJQback, QPalette::WindowText, color(kWindowFrameColor));
+    ui::SetPaletteColor(*p.LabJQback, QPalette::WindowText, color(ui::kWindowFrameColor));
     ui::SetPaletteColor(*p.PictWeekday, QPalette::Window, color(colors.WeekBackColor));
 
     const QColor weekFore = color(colors.WeekForeColor);

@@ -15,7 +15,6 @@
 #include "platform/date/Clock.h"
 #include "platform/date/DateArithmetic.h"
 #include "platform/date/DateFormat.h"
-#include "platform/ui/InvalidPropertyValue.h"
 #include "platform/ui/ModalRunner.h"
 #include "platform/ui/MouseClick.h"
 #include "platform/ui/Redraw.h"
@@ -139,7 +138,7 @@ QxMonth::QxMonth()
 {
     ApplyFixedSize();
     if (m_currDate == 0)
-        m_currDate = month::ClampToSupportedYears(date::Today());
+        m_currDate = date::ClampToYears(date::Today(), ModAgrCAl::kPublishedYears);
     const QSize grid = m_parts.PicMonth->size();
     m_cell = month::ComputeCellSize(Scale().ToTwipsX(grid.width()),
                                     Scale().ToTwipsY(grid.height()),
@@ -199,7 +198,7 @@ void QxMonth::SurfacePaletteChanged()
 void QxMonth::SetCurrDate(date::Date value)
 {
     m_repaintPending = true;
-    SelectDate(month::ClampToSupportedYears(value));
+    SelectDate(date::ClampToYears(value, ModAgrCAl::kPublishedYears));
     PropertyChanged("CurrDate");
     Raise(kChange);
 }
@@ -207,7 +206,7 @@ void QxMonth::SetCurrDate(date::Date value)
 void QxMonth::SetAppearance(std::int32_t value)
 {
     if (value != Flat && value != ThreeD)
-        ui::ThrowInvalidPropertyValue("Appearance");
+        ThrowInvalidPropertyValue("Appearance");
     m_appearance = value;
     PropertyChanged("Appearance");
     ApplyFixedSize();
@@ -251,7 +250,7 @@ void QxMonth::Load(const PropertyBag &bag)
     m_appearance = state.Appearance;
     m_colors = state.colors;
     ApplyEnabled(state.Enabled);
-    m_currDate = month::ClampToSupportedYears(state.CurrDate);
+    m_currDate = date::ClampToYears(state.CurrDate, ModAgrCAl::kPublishedYears);
     ApplyFixedSize();
     m_pictureStale = true;
     if (HasParts())
@@ -291,7 +290,7 @@ void QxMonth::PrepareGrid()
     const month::MonthGridModel model = month::BuildMonthGrid(shown.year, shown.month, date::Today(), m_colors);
 
     m_syncingLists = true;
-    m_parts.CmbUniYear->setCurrentIndex(shown.year - month::kFirstYear);
+    m_parts.CmbUniYear->setCurrentIndex(shown.year - ModAgrCAl::kFirstPublishedYear);
     m_parts.CmbUniMonth->setCurrentIndex(shown.month - 1);
     m_syncingLists = false;
     m_monthScrollValue = month::MonthValueOf(shown.year, shown.month);
@@ -328,7 +327,7 @@ void QxMonth::SelectDate(date::Date newDate)
 {
     // Every caller holds its date to the supported years; a date outside them would leave the grid
     // with nothing to show (and the engine with no table to read), so it is refused here.
-    if (!month::InSupportedYears(newDate))
+    if (!ModAgrCAl::IsPublishedYear(date::Year(newDate)))
         throw AutomationError(ErrorNumber::InvalidCall, "Invalid procedure call or argument: date outside 1901-2030");
     const RedrawBatch batch(*this);
     if (SameMonth(newDate, m_currDate)) {
@@ -402,7 +401,7 @@ void QxMonth::GridKeyPress(QKeyEvent &event)
         const month::GridKeyResult key = month::GridKeyTarget(code, shift, m_currDate, date::Today());
         if (key.action == month::GridKeyAction::Help)
             ui::ShowMessageBox(month::MonthHelpBox(), Surface());
-        if (key.action == month::GridKeyAction::Move && month::InSupportedYears(key.target)) {
+        if (key.action == month::GridKeyAction::Move && ModAgrCAl::IsPublishedYear(date::Year(key.target))) {
             SelectDate(key.target);
             RaiseByRef(kKeyDown, keyCode, shift);
             Raise(kChange);
@@ -487,9 +486,7 @@ void QxMonth::GridMouseMove(QMouseEvent &event)
 void QxMonth::GridFocusOut()
 {
     if (QObject *context = Connections())
-        QTimer::singleShot(0, context, [this] {
-            DecideGridFocusLoss();
-        });
+        QTimer::singleShot(0, context, [this] { DecideGridFocusLoss(); });
 }
 
 void QxMonth::DecideGridFocusLoss()
@@ -518,8 +515,9 @@ void QxMonth::ListChosen(bool yearList, int index)
     if (m_syncingLists)
         return;
     const date::Ymd current = date::YmdOf(m_currDate);
-    const date::Date chosen = yearList ? date::FromYmd(month::kFirstYear + index, current.month, current.day)
-                                       : date::FromYmd(current.year, index + 1, current.day);
+    const date::Date chosen = yearList
+        ? date::FromYmd(ModAgrCAl::kFirstPublishedYear + index, current.month, current.day)
+        : date::FromYmd(current.year, index + 1, current.day);
     SelectDate(chosen);
     m_parts.PicMonth->setFocus();
     Raise(kChange);
@@ -549,7 +547,7 @@ void QxMonth::TodayClicked()
 {
     const InputScope scope(*this);
     m_focusInside = true;
-    SelectDate(month::ClampToSupportedYears(date::Today()));
+    SelectDate(date::ClampToYears(date::Today(), ModAgrCAl::kPublishedYears));
 }
 
 void QxMonth::AgrMonthHovered()

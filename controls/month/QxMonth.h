@@ -77,7 +77,6 @@ public:
     int MonthScrollValue() const noexcept { return m_monthScrollValue; }
     bool FocusInside() const noexcept { return m_focusInside; }
     bool RepaintPending() const noexcept { return m_repaintPending; }
-    const ModAgrCAl::AgrDate &SelAgrDate() const noexcept { return m_selAgrDate; }
     const std::string &AgrYearText() const noexcept { return m_agrYearText; }
     const std::string &AgrMonthText() const noexcept { return m_agrMonthText; }
     const std::string &AnimalText() const noexcept { return m_animalText; }

@@ -79,9 +79,7 @@ constexpr DispId kFirstCalendarMethodId = 0x6003002F;
 std::vector<MemberInfo> MakeMembers()
 {
     std::vector<MemberInfo> members;
-    const auto add = [&members](const auto &rows) {
-        members.insert(members.end(), rows.begin(), rows.end());
-    };
+    const auto add = [&members](const auto &rows) { members.insert(members.end(), rows.begin(), rows.end()); };
     members.push_back(ui::ControlBase::HWndGetMember(kHWndId));
     add(ColorRows<0>());
     members.push_back(ui::ControlBase::EnabledGetMember(kEnabledId, kEnabledHelp));
@@ -91,9 +89,7 @@ std::vector<MemberInfo> MakeMembers()
         kRefreshId,
         {},
         types::None,
-        [](AutomationObject &self, std::span<Variant>, Variant &) {
-            Self(self).Refresh();
-        },
+        [](AutomationObject &self, std::span<Variant>, Variant &) { Self(self).Refresh(); },
         kRefreshHelp));
     members.push_back(PropertyGet(
         "Appearance",
@@ -107,9 +103,7 @@ std::vector<MemberInfo> MakeMembers()
         "Appearance",
         kAppearanceId,
         types::Enum("cApperance"),
-        [](AutomationObject &self, std::span<Variant> args, Variant &) {
-            Self(self).SetAppearance(args[0].AsI4());
-        },
+        [](AutomationObject &self, std::span<Variant> args, Variant &) { Self(self).SetAppearance(args[0].AsI4()); },
         kAppearanceHelp));
     members.push_back(PropertyGet(
         "CurrDate",
@@ -123,9 +117,7 @@ std::vector<MemberInfo> MakeMembers()
         "CurrDate",
         kDispIdValue,
         types::Date,
-        [](AutomationObject &self, std::span<Variant> args, Variant &) {
-            Self(self).SetCurrDate(args[0].AsDate());
-        },
+        [](AutomationObject &self, std::span<Variant> args, Variant &) { Self(self).SetCurrDate(args[0].AsDate()); },
         kCurrDateHelp));
     add(ColorRows<1>());
     add(ColorRows<2>());

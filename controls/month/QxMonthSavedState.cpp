@@ -1,8 +1,8 @@
 #include "QxMonthSavedState.h"
 
+#include "platform/automation/AutomationError.h"
 #include "platform/automation/PropertyBag.h"
 #include "platform/automation/VariantCoercion.h"
-#include "platform/ui/InvalidPropertyValue.h"
 #include "platform/ui/OleColorBag.h"
 
 namespace corvane::month
@@ -37,8 +37,8 @@ QxMonthSavedState InitialSavedState()
 QxMonthSavedState AbsentSavedState()
 {
     QxMonthSavedState state;
-    state.colors.DateBackColor = 0x80000009;
-    state.colors.WeekBackColor = 0x8000000E;
+    state.colors.DateBackColor = ui::kCaptionTextColor;
+    state.colors.WeekBackColor = ui::kHighlightTextColor;
     return state;
 }
 
@@ -48,7 +48,7 @@ QxMonthSavedState ReadSavedState(const PropertyBag &bag)
     QxMonthSavedState state;
     state.Appearance = ToI2(bag.Read("Appearance", absent.Appearance));
     if (state.Appearance != 0 && state.Appearance != 1)
-        ui::ThrowInvalidPropertyValue("Appearance");
+        ThrowInvalidPropertyValue("Appearance");
     state.colors.ForeColor = ui::ReadOleColor(bag, "ForeColor", absent.colors.ForeColor);
     state.Enabled = ToBool(bag.Read("Enabled", absent.Enabled));
     state.CurrDate = ToDate(bag.Read("CurrDate", Variant::FromDate(absent.CurrDate)));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MonthColors.h"
+#include "engine/PublishedRange.h"
 #include "platform/date/DateValue.h"
 
 #include <cstdint>
@@ -18,7 +19,7 @@ namespace corvane::month
 struct QxMonthSavedState {
     std::int16_t Appearance = 0; // cApperance: Flat 0, 3D 1
     bool Enabled = true;
-    date::Date CurrDate = 367; // 1 January 1901
+    date::Date CurrDate = ModAgrCAl::kFirstPublishedDate;
     MonthColors colors;
     friend bool operator==(const QxMonthSavedState &, const QxMonthSavedState &) = default;
 };

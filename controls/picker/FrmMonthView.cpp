@@ -127,9 +127,7 @@ void FrmMonthView::MonthDrop_Change()
     // all the same: where the window system never activated the drop-down, no focus comes back.
     QMetaObject::invokeMethod(
         QCoreApplication::instance(),
-        [opener = m_opener] {
-            QxMonthVw::TakeWaitingPick(opener);
-        },
+        [opener = m_opener] { QxMonthVw::TakeWaitingPick(opener); },
         Qt::QueuedConnection);
 }
 
@@ -172,9 +170,7 @@ void FrmMonthView::SetOpener(QWidget *picker)
     m_openerGone = connect(picker, &QObject::destroyed, this, [this] {
         QMetaObject::invokeMethod(
             this,
-            [this] {
-                OpenerGone();
-            },
+            [this] { OpenerGone(); },
             Qt::QueuedConnection);
     });
 }

@@ -43,7 +43,6 @@ public:
     // Geometry in twips: the form in screen coordinates, MonthDrop inside the form.
     int LeftTwips() const noexcept { return m_left; }
     int TopTwips() const noexcept { return m_top; }
-    int WidthTwips() const noexcept { return m_width; }
     int HeightTwips() const noexcept { return m_height; }
     void SetLeftTwips(int value);
     void SetTopTwips(int value);

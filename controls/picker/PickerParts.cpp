@@ -17,8 +17,6 @@ namespace corvane::picker
 namespace
 {
 
-constexpr ui::OleColor kButtonFaceColor = 0x8000000F;
-constexpr ui::OleColor kWindowFrameColor = 0x80000006;
 constexpr int kCaptionHeight = 180; // one line of the design font
 
 // The box keeps the mouse input that reaches it: the parts pass none on to the control's surface.
@@ -113,9 +111,9 @@ void ApplyPickerLayout(PickerParts &parts,
 void ApplyPickerColors(PickerParts &parts, ui::OleColor back, ui::OleColor fore, const QPalette &palette)
 {
     ui::SetPaletteColor(*parts.PicCmb, QPalette::Window, ui::ResolveOleColor(back, palette));
-    ui::SetPaletteColor(*parts.PicCmb, QPalette::WindowText, ui::ResolveOleColor(kWindowFrameColor, palette));
+    ui::SetPaletteColor(*parts.PicCmb, QPalette::WindowText, ui::ResolveOleColor(ui::kWindowFrameColor, palette));
     ui::SetPaletteColor(*parts.LabCmb, QPalette::WindowText, ui::ResolveOleColor(fore, palette));
-    ui::SetPaletteColor(*parts.PictBtn, QPalette::Window, ui::ResolveOleColor(kButtonFaceColor, palette));
+    ui::SetPaletteColor(*parts.PictBtn, QPalette::Window, ui::ResolveOleColor(ui::kButtonFaceColor, palette));
     // The bar would take PicCmb's border colour for its arrow.
     ui::ColorArrows(*parts.VScBtn, palette);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/PublishedRange.h"
 #include "platform/automation/StdFont.h"
 #include "platform/date/DateValue.h"
 #include "platform/ui/OleColor.h"
@@ -21,11 +22,11 @@ struct PickerSavedState {
     std::int16_t Appearance = 0; // cApperance: Flat 0, 3D 1
     std::int16_t BorderStyle = 0; // cBorderStyle: None 0, Fixed Single 1
     ui::OleColor BackColor = 0x00FFFFFF;
-    ui::OleColor ForeColor = 0x80000012;
+    ui::OleColor ForeColor = ui::kButtonTextColor;
     bool Enabled = true;
     StdFont::Description Font; // the container's ambient font when absent
     std::string Caption = "QxMonthVw";
-    date::Date CurrDate = 367; // 1 January 1901
+    date::Date CurrDate = ModAgrCAl::kFirstPublishedDate;
     std::int32_t AgrDateFormat = 1;
     friend bool operator==(const PickerSavedState &, const PickerSavedState &) = default;
 };

@@ -6,6 +6,7 @@
 #include "PickerSavedState.h"
 #include "engine/AgrYearTable.h"
 #include "engine/DateCaption.h"
+#include "engine/PublishedRange.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/date/Clock.h"
 #include "platform/ui/Redraw.h"
@@ -32,7 +33,7 @@ constexpr ui::SurfaceEvents kSurfaceEvents{
     QxMonthVw::kMouseUp,
 };
 
-constexpr date::Date kNewControlDate = 367; // 1 January 1901
+constexpr date::Date kNewControlDate = ModAgrCAl::kFirstPublishedDate;
 
 void CheckLook(std::int32_t value, const char *property)
 {

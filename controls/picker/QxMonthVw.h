@@ -118,8 +118,8 @@ private:
     std::int32_t m_format = 0;
     std::int16_t m_appearance = 0;
     std::int16_t m_borderStyle = 1;
-    ui::OleColor m_backColor = 0x80000005;
-    ui::OleColor m_foreColor = 0x80000012;
+    ui::OleColor m_backColor = ui::kWindowColor;
+    ui::OleColor m_foreColor = ui::kButtonTextColor;
     ObjectPtr<StdFont> m_font;
     std::string m_caption = "QxMonthVw";
 };

@@ -130,9 +130,7 @@ void QxMonthVw::OpenDropDown(int workAreaHeight)
             ui::LockWindowUpdate(nullptr);
     });
     ui::DoEvents();
-    const auto formLoaded = [&form] {
-        return form && FrmMonthView::Loaded() == form;
-    };
+    const auto formLoaded = [&form] { return form && FrmMonthView::Loaded() == form; };
     if (!HasParts() || !formLoaded())
         return;
     form->SetOpener(Surface());

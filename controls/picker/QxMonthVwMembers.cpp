@@ -48,24 +48,21 @@ std::vector<MemberInfo> MakeMembers()
 {
     std::vector<MemberInfo> members;
     members.push_back(ui::ControlBase::HWndGetMember(kHWndId));
-    AddProperty<[](QxMonthVw &c) {
-        return Variant(std::int32_t(c.BackColor()));
-    },
-                [](QxMonthVw &c, Variant &v) {
-                    c.SetBackColor(ui::OleColor(v.AsI4()));
-                }>(members, "BackColor", kBackColorId, ui::kOleColorType);
-    AddProperty<[](QxMonthVw &c) {
-        return Variant(c.AgrDateFormat());
-    },
-                [](QxMonthVw &c, Variant &v) {
-                    c.SetAgrDateFormat(v.AsI4());
-                }>(members, "AgrDateFormat", kAgrDateFormatId, types::Enum("cAgrDateStrFormat"));
-    AddProperty<[](QxMonthVw &c) {
-        return Variant(std::int32_t(c.ForeColor()));
-    },
-                [](QxMonthVw &c, Variant &v) {
-                    c.SetForeColor(ui::OleColor(v.AsI4()));
-                }>(members, "ForeColor", kForeColorId, ui::kOleColorType);
+    AddProperty<[](QxMonthVw &c) { return Variant(std::int32_t(c.BackColor())); },
+                [](QxMonthVw &c, Variant &v) { c.SetBackColor(ui::OleColor(v.AsI4())); }>(members,
+                                                                                          "BackColor",
+                                                                                          kBackColorId,
+                                                                                          ui::kOleColorType);
+    AddProperty<[](QxMonthVw &c) { return Variant(c.AgrDateFormat()); },
+                [](QxMonthVw &c, Variant &v) { c.SetAgrDateFormat(v.AsI4()); }>(members,
+                                                                                "AgrDateFormat",
+                                                                                kAgrDateFormatId,
+                                                                                types::Enum("cAgrDateStrFormat"));
+    AddProperty<[](QxMonthVw &c) { return Variant(std::int32_t(c.ForeColor())); },
+                [](QxMonthVw &c, Variant &v) { c.SetForeColor(ui::OleColor(v.AsI4())); }>(members,
+                                                                                          "ForeColor",
+                                                                                          kForeColorId,
+                                                                                          ui::kOleColorType);
     members.push_back(ui::ControlBase::EnabledGetMember(kEnabledId, ""));
     members.push_back(ui::ControlBase::EnabledPutMember(kEnabledId, ""));
     members.push_back(PropertyGet("Font",
@@ -74,40 +71,35 @@ std::vector<MemberInfo> MakeMembers()
                                   [](AutomationObject &self, std::span<Variant>, Variant &result) {
                                       result = Variant(ObjectHandle(Self(self).Font()));
                                   }));
-    members.push_back(PropertyPutRef("Font",
-                                     kFontId,
-                                     types::ObjectOf("StdFont"),
-                                     [](AutomationObject &self, std::span<Variant> args, Variant &) {
-                                         Self(self).SetFont(args[0].AsObject());
-                                     }));
-    AddProperty<[](QxMonthVw &c) {
-        return Variant(std::int32_t(c.BorderStyle()));
-    },
-                [](QxMonthVw &c, Variant &v) {
-                    c.SetBorderStyle(v.AsI4());
-                }>(members, "BorderStyle", kBorderStyleId, types::Enum("cBorderStyle"));
+    members.push_back(PropertyPutRef(
+        "Font",
+        kFontId,
+        types::ObjectOf("StdFont"),
+        [](AutomationObject &self, std::span<Variant> args, Variant &) { Self(self).SetFont(args[0].AsObject()); }));
+    AddProperty<[](QxMonthVw &c) { return Variant(std::int32_t(c.BorderStyle())); },
+                [](QxMonthVw &c, Variant &v) { c.SetBorderStyle(v.AsI4()); }>(members,
+                                                                              "BorderStyle",
+                                                                              kBorderStyleId,
+                                                                              types::Enum("cBorderStyle"));
     members.push_back(
         Method("Refresh", kRefreshId, {}, types::None, [](AutomationObject &self, std::span<Variant>, Variant &) {
             Self(self).Refresh();
         }));
-    AddProperty<[](QxMonthVw &c) {
-        return Variant(std::int32_t(c.Appearance()));
-    },
-                [](QxMonthVw &c, Variant &v) {
-                    c.SetAppearance(v.AsI4());
-                }>(members, "Appearance", kAppearanceId, types::Enum("cApperance"));
-    members.push_back(PropertyGet("Caption",
-                                  kCaptionId,
-                                  types::String,
-                                  [](AutomationObject &self, std::span<Variant>, Variant &result) {
-                                      result = Variant(Self(self).Caption());
-                                  }));
-    AddProperty<[](QxMonthVw &c) {
-        return Variant::FromDate(c.CurrDate());
-    },
-                [](QxMonthVw &c, Variant &v) {
-                    c.SetCurrDate(v.AsDate());
-                }>(members, "CurrDate", kDispIdValue, types::Date);
+    AddProperty<[](QxMonthVw &c) { return Variant(std::int32_t(c.Appearance())); },
+                [](QxMonthVw &c, Variant &v) { c.SetAppearance(v.AsI4()); }>(members,
+                                                                             "Appearance",
+                                                                             kAppearanceId,
+                                                                             types::Enum("cApperance"));
+    members.push_back(PropertyGet(
+        "Caption",
+        kCaptionId,
+        types::String,
+        [](AutomationObject &self, std::span<Variant>, Variant &result) { result = Variant(Self(self).Caption()); }));
+    AddProperty<[](QxMonthVw &c) { return Variant::FromDate(c.CurrDate()); },
+                [](QxMonthVw &c, Variant &v) { c.SetCurrDate(v.AsDate()); }>(members,
+                                                                             "CurrDate",
+                                                                             kDispIdValue,
+                                                                             types::Date);
     members.push_back(AboutMember());
     const auto methods = CalendarMembers::Methods(kFirstCalendarMethodId,
                                                   CalendarMembers::Naming::Picker,

@@ -8,8 +8,8 @@
 #include "SpinTextBox.h"
 #include "SpinValue.h"
 #include "api/QxEnums.h"
+#include "platform/automation/AutomationError.h"
 #include "platform/date/DateFormat.h"
-#include "platform/ui/InvalidPropertyValue.h"
 #include "platform/ui/Redraw.h"
 #include "platform/ui/Text.h"
 
@@ -93,9 +93,7 @@ SpinControl::SpinControl(const ClassInfo &info, const char *surfaceName, spin::S
         QObject::connect(m_parts.bars[std::size_t(button)],
                          &QScrollBar::valueChanged,
                          Connections(),
-                         [this, button](int value) {
-                             ButtonMoved(button, value);
-                         });
+                         [this, button](int value) { ButtonMoved(button, value); });
     m_parts.TxtDate->installEventFilter(new KeyFilter(*this, Connections()));
     // The text box lets no edit through; should one ever get past it, the value's text comes back.
     QObject::connect(m_parts.TxtDate, &QLineEdit::textEdited, Connections(), [this] {
@@ -114,7 +112,7 @@ SpinControl::~SpinControl()
 void SpinControl::SetAppearance(std::int32_t value)
 {
     if (value != Flat && value != ThreeD)
-        ui::ThrowInvalidPropertyValue("Appearance");
+        ThrowInvalidPropertyValue("Appearance");
     m_appearance = value;
     PropertyChanged("Appearance");
     ApplyLayout();

@@ -75,12 +75,11 @@ std::vector<MemberInfo> MakeMembers(const char *valueName, DispId firstMethodId)
                                   [](AutomationObject &self, std::span<Variant>, Variant &result) {
                                       result = std::int32_t(Self(self).Appearance());
                                   }));
-    members.push_back(PropertyPut("Appearance",
-                                  kAppearanceId,
-                                  types::Enum("cApperance"),
-                                  [](AutomationObject &self, std::span<Variant> args, Variant &) {
-                                      Self(self).SetAppearance(args[0].AsI4());
-                                  }));
+    members.push_back(PropertyPut(
+        "Appearance",
+        kAppearanceId,
+        types::Enum("cApperance"),
+        [](AutomationObject &self, std::span<Variant> args, Variant &) { Self(self).SetAppearance(args[0].AsI4()); }));
     members.push_back(PropertyGet(valueName,
                                   kDispIdValue,
                                   types::Date,

@@ -15,9 +15,6 @@ namespace corvane::spin
 namespace
 {
 
-constexpr ui::OleColor kButtonFaceColor = 0x8000000F;
-constexpr ui::OleColor kWindowFrameColor = 0x80000006;
-
 struct Names {
     const char *upperBox;
     const char *lowerBox;
@@ -106,8 +103,8 @@ void ApplySpinColors(SpinParts &parts, ui::OleColor back, ui::OleColor fore, con
     const QColor foreColor = ui::ResolveOleColor(fore, palette);
     ui::SetPaletteColor(*parts.TxtDate, QPalette::Base, backColor);
     ui::SetPaletteColor(*parts.TxtDate, QPalette::Text, foreColor);
-    const QColor buttonFace = ui::ResolveOleColor(kButtonFaceColor, palette);
-    const QColor frame = ui::ResolveOleColor(kWindowFrameColor, palette);
+    const QColor buttonFace = ui::ResolveOleColor(ui::kButtonFaceColor, palette);
+    const QColor frame = ui::ResolveOleColor(ui::kWindowFrameColor, palette);
     ui::SetPaletteColor(*parts.PictBack, QPalette::Window, buttonFace);
     for (QFrame *box : parts.boxes) {
         ui::SetPaletteColor(*box, QPalette::Window, buttonFace);

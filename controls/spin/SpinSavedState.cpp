@@ -1,8 +1,8 @@
 #include "SpinSavedState.h"
 
+#include "platform/automation/AutomationError.h"
 #include "platform/automation/PropertyBag.h"
 #include "platform/automation/VariantCoercion.h"
-#include "platform/ui/InvalidPropertyValue.h"
 #include "platform/ui/OleColorBag.h"
 
 namespace corvane::spin
@@ -14,7 +14,7 @@ SpinSavedState ReadSpinState(SpinKind kind, const PropertyBag &bag)
     SpinSavedState state;
     state.Appearance = ToI2(bag.Read("Appearance", absent.Appearance));
     if (state.Appearance != 0 && state.Appearance != 1)
-        ui::ThrowInvalidPropertyValue("Appearance");
+        ThrowInvalidPropertyValue("Appearance");
     state.BackColor = ui::ReadOleColor(bag, "BackColor", absent.BackColor);
     state.ForeColor = ui::ReadOleColor(bag, "ForeColor", absent.ForeColor);
     state.Enabled = ToBool(bag.Read("Enabled", absent.Enabled));

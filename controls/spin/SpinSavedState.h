@@ -19,8 +19,8 @@ namespace corvane::spin
 // are the keys, the value's key is "CurrDate" or "CurrTime".
 struct SpinSavedState {
     std::int16_t Appearance = 0; // cApperance: Flat 0, 3D 1
-    ui::OleColor BackColor = 0x80000005; // window background
-    ui::OleColor ForeColor = 0x80000008; // window text
+    ui::OleColor BackColor = ui::kWindowColor;
+    ui::OleColor ForeColor = ui::kWindowTextColor;
     bool Enabled = true;
     std::optional<date::Date> value; // none: the saved set lacks the key
     friend bool operator==(const SpinSavedState &, const SpinSavedState &) = default;

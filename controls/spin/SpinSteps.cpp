@@ -6,10 +6,10 @@ namespace corvane::spin
 date::Date StepDate(date::Date value, date::Unit unit, int step)
 {
     date::Date next = date::Add(unit, step, value);
-    if (date::Difference(unit, kLastSpinDate, next) > 0)
-        next = kFirstSpinDate;
-    if (date::Difference(unit, kFirstSpinDate, next) < 0)
-        next = kLastSpinDate;
+    if (date::Difference(unit, ModAgrCAl::kLastPublishedDate, next) > 0)
+        next = ModAgrCAl::kFirstPublishedDate;
+    if (date::Difference(unit, ModAgrCAl::kFirstPublishedDate, next) < 0)
+        next = ModAgrCAl::kLastPublishedDate;
     return next;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SpinKind.h"
+#include "engine/PublishedRange.h"
 #include "platform/date/DateArithmetic.h"
 
 #include <optional>
@@ -8,15 +9,10 @@
 namespace corvane::spin
 {
 
-// The dates the date editor steps through: 1 January 1901 to 31 December 2030.
-inline constexpr date::Date kFirstSpinDate = 367;
-inline constexpr date::Date kLastSpinDate = 47848;
-
-// One step of the date editor: `step` (+1 up, -1 down) years, months or days added with calendar
-// semantics (31 January plus a month is the last day of February; the time of day is kept). A result
-// after 31 December 2030, counted in whole units of the field, wraps to 1 January 1901, one before
-// 1 January 1901 to 31 December 2030: the whole date, so stepping the year up from any day of 2030
-// gives 1 January 1901.
+// One step of the date editor, which steps through the published dates: `step` (+1 up, -1 down) years, months or days
+// added with calendar semantics (31 January plus a month is the last day of February; the time of day is kept). A
+// result after 31 December 2030, counted in whole units of the field, wraps to 1 January 1901, one before 1 January
+// 1901 to 31 December 2030: the whole date, so stepping the year up from any day of 2030 gives 1 January 1901.
 date::Date StepDate(date::Date value, date::Unit unit, int step);
 
 // One step of the time editor: `step` hours, minutes or seconds added to the moment, so that crossing

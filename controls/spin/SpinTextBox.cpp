@@ -40,8 +40,6 @@ constexpr QKeySequence::StandardKey kReadingKeys[] = {
     QKeySequence::Copy,
 };
 
-constexpr ui::OleColor kWindowFrameColor = 0x80000006;
-
 } // namespace
 
 SpinTextBox::SpinTextBox(QWidget *parent)
@@ -119,7 +117,7 @@ void SpinTextBox::paintEvent(QPaintEvent *event)
     if (m_threeD)
         qDrawWinPanel(&painter, rect(), palette(), true);
     else
-        qDrawPlainRect(&painter, rect(), ui::ResolveOleColor(kWindowFrameColor, palette()), 1);
+        qDrawPlainRect(&painter, rect(), ui::ResolveOleColor(ui::kWindowFrameColor, palette()), 1);
 }
 
 } // namespace corvane::spin

@@ -1,6 +1,6 @@
 #include "SpinValue.h"
 
-#include "controls/month/MonthRange.h"
+#include "engine/PublishedRange.h"
 #include "platform/date/Clock.h"
 
 namespace corvane::spin
@@ -13,7 +13,7 @@ date::Date PresentValue(SpinKind kind)
 
 date::Date AssignedValue(SpinKind kind, date::Date value)
 {
-    return kind == SpinKind::Date ? month::ClampToSupportedYears(value) : value;
+    return kind == SpinKind::Date ? date::ClampToYears(value, ModAgrCAl::kPublishedYears) : value;
 }
 
 } // namespace corvane::spin

@@ -208,51 +208,41 @@ inline unsigned month_length(int year, unsigned month, bool leap = false)
 inline std::string month_name(const lunar_date &date)
 {
     const corv_lunar_date in = detail::to_c(date);
-    return detail::text([&](char *buf, std::size_t size) {
-        return corv_cal_month_name(&in, buf, size);
-    });
+    return detail::text([&](char *buf, std::size_t size) { return corv_cal_month_name(&in, buf, size); });
 }
 
 // "初一" .. "三十".
 inline std::string day_name(const lunar_date &date)
 {
     const corv_lunar_date in = detail::to_c(date);
-    return detail::text([&](char *buf, std::size_t size) {
-        return corv_cal_day_name(&in, buf, size);
-    });
+    return detail::text([&](char *buf, std::size_t size) { return corv_cal_day_name(&in, buf, size); });
 }
 
 // The stem-branch name of a sexagenary number [1, 60]: "甲子" .. "癸亥".
 inline std::string stem_branch(int number)
 {
-    return detail::text([&](char *buf, std::size_t size) {
-        return corv_cal_stem_branch(number, buf, size);
-    });
+    return detail::text([&](char *buf, std::size_t size) { return corv_cal_stem_branch(number, buf, size); });
 }
 
 // The zodiac animal of a lunar year: "鼠" for 1984.
 inline std::string zodiac(int lunar_year)
 {
-    return detail::text([&](char *buf, std::size_t size) {
-        return corv_cal_zodiac(lunar_year, buf, size);
-    });
+    return detail::text([&](char *buf, std::size_t size) { return corv_cal_zodiac(lunar_year, buf, size); });
 }
 
 // The festival of a day, empty when there is none.
 inline std::string festival(std::chrono::year_month_day day)
 {
     const detail::c_day d = detail::to_c(day);
-    return detail::text([&](char *buf, std::size_t size) {
-        return corv_cal_festival(d.year, d.month, d.day, buf, size);
-    });
+    return detail::text(
+        [&](char *buf, std::size_t size) { return corv_cal_festival(d.year, d.month, d.day, buf, size); });
 }
 
 inline std::string caption(std::chrono::year_month_day day, caption_format format)
 {
     const detail::c_day d = detail::to_c(day);
-    return detail::text([&](char *buf, std::size_t size) {
-        return corv_cal_caption(d.year, d.month, d.day, int(format), buf, size);
-    });
+    return detail::text(
+        [&](char *buf, std::size_t size) { return corv_cal_caption(d.year, d.month, d.day, int(format), buf, size); });
 }
 
 // ---- stem-branch numbers of a moment ------------------------------------------------------------
@@ -303,9 +293,7 @@ inline std::array<solar_term, 24> solar_terms(int year)
 // "小寒：5日20时26分": the term's day and its time in China Standard Time.
 inline std::string solar_term_text(int year, int number)
 {
-    return detail::text([&](char *buf, std::size_t size) {
-        return corv_cal_solar_term_text(year, number, buf, size);
-    });
+    return detail::text([&](char *buf, std::size_t size) { return corv_cal_solar_term_text(year, number, buf, size); });
 }
 
 } // namespace corvane

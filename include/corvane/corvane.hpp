@@ -203,9 +203,7 @@ private:
         if (a.size() != b.size())
             return false;
         for (std::size_t i = 0; i < a.size(); ++i) {
-            const auto lower = [](char c) {
-                return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-            };
+            const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
             if (lower(a[i]) != lower(b[i]))
                 return false;
         }

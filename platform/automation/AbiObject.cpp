@@ -177,16 +177,12 @@ AutomationObject &Owner(corv_object *self)
 
 std::int32_t ObjAddRef(corv_object *self, corv_error *err)
 {
-    return Guard(err, [&] {
-        Owner(self).AddRef();
-    });
+    return Guard(err, [&] { Owner(self).AddRef(); });
 }
 
 std::int32_t ObjRelease(corv_object *self, corv_error *err)
 {
-    return Guard(err, [&] {
-        Owner(self).Release();
-    });
+    return Guard(err, [&] { Owner(self).Release(); });
 }
 
 std::int32_t ObjGetClass(corv_object *self, const corv_class_desc **cls, corv_error *err)
@@ -215,9 +211,8 @@ std::int32_t ObjInvoke(corv_object *self,
         for (std::size_t i = 0; i < argc; ++i)
             anyByRef = anyByRef || (args[i].flags & CORV_VF_BYREF);
         // By-reference arguments need C++ targets that live through the call.
-        ArgBuffer targets(anyByRef ? argc : 0, [&](std::size_t i) {
-            return (args[i].flags & CORV_VF_BYREF) ? FromC(args[i]) : Variant();
-        });
+        ArgBuffer targets(anyByRef ? argc : 0,
+                          [&](std::size_t i) { return (args[i].flags & CORV_VF_BYREF) ? FromC(args[i]) : Variant(); });
         ArgBuffer local(argc, [&](std::size_t i) {
             return (args[i].flags & CORV_VF_BYREF) ? Variant::Ref(targets[i]) : FromC(args[i]);
         });
@@ -289,9 +284,7 @@ std::int32_t ObjAdvise(corv_object *self, corv_event_fn fn, void *userData, std:
 
 std::int32_t ObjUnadvise(corv_object *self, std::uint32_t cookie, corv_error *err)
 {
-    return Guard(err, [&] {
-        Owner(self).Unadvise(cookie);
-    });
+    return Guard(err, [&] { Owner(self).Unadvise(cookie); });
 }
 
 std::int32_t ObjInitNew(corv_object *self, corv_error *err)

@@ -43,9 +43,7 @@ struct BlockName {
 // Allocates a record block: `count` empty fields, then copies of the names that are not constants.
 corv_field *NewRecordBlock(BlockName typeName, std::size_t count, const BlockName *names, const char **typeNameOut)
 {
-    const auto room = [](const BlockName &n) {
-        return n.constant ? 0 : n.text.size() + 1;
-    };
+    const auto room = [](const BlockName &n) { return n.constant ? 0 : n.text.size() + 1; };
     std::size_t size = count * sizeof(corv_field) + room(typeName);
     for (std::size_t i = 0; i < count; ++i)
         size += room(names[i]);

@@ -16,9 +16,7 @@ class ArgBuffer
 {
 public:
     explicit ArgBuffer(std::size_t count)
-        : ArgBuffer(count, [](std::size_t) {
-            return Variant();
-        })
+        : ArgBuffer(count, [](std::size_t) { return Variant(); })
     {
     }
     // Constructs element i in place from make(i).

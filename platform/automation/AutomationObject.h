@@ -39,7 +39,6 @@ public:
     void Release() noexcept;
     std::uint32_t RefCount() const noexcept { return m_refs; }
 
-    std::thread::id Apartment() const noexcept { return m_apartment; }
     // The wrong-thread error when called from any thread but the apartment's.
     void CheckApartment() const;
 

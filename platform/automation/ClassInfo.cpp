@@ -34,9 +34,7 @@ void CheckIdentity(const char *className, const ClassIdentity &id, bool hasEvent
 
 int CompareNames(std::string_view a, std::string_view b) noexcept
 {
-    const auto lower = [](unsigned char c) {
-        return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : int(c);
-    };
+    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : int(c); };
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
         const int d = lower(static_cast<unsigned char>(a[i])) - lower(static_cast<unsigned char>(b[i]));
@@ -103,9 +101,7 @@ ClassInfo::ClassInfo(const char *name,
             BadTable(name, std::string(m_byName[i].name) + " has two dispatch ids");
     m_byName.erase(std::unique(m_byName.begin(),
                                m_byName.end(),
-                               [](const NameKey &a, const NameKey &b) {
-                                   return CompareNames(a.name, b.name) == 0;
-                               }),
+                               [](const NameKey &a, const NameKey &b) { return CompareNames(a.name, b.name) == 0; }),
                    m_byName.end());
 
     for (std::size_t i = 0; i < m_events.size(); ++i) {

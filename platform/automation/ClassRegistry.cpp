@@ -79,9 +79,4 @@ std::vector<EnumInfo> ClassRegistry::Enums() const
     return m_enums;
 }
 
-void RegisterClass(const char *progid, ObjectFactory create, ClassInfoGetter info)
-{
-    ClassRegistry::Instance().Register({progid, create, info});
-}
-
 } // namespace corvane

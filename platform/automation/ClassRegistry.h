@@ -50,6 +50,4 @@ private:
     std::vector<EnumInfo> m_enums;
 };
 
-void RegisterClass(const char *progid, ObjectFactory create, ClassInfoGetter info);
-
 } // namespace corvane

@@ -10,9 +10,7 @@ extern "C" __attribute__((visibility("default"))) const corv_library *CorvaneGet
 {
     static std::once_flag registered;
     try {
-        std::call_once(registered, [] {
-            corvane::RegisterLibraryClasses(corvane::ClassRegistry::Instance());
-        });
+        std::call_once(registered, [] { corvane::RegisterLibraryClasses(corvane::ClassRegistry::Instance()); });
     } catch (...) {
         // A registration that fails leaves the library unusable; the host reports it as unable to
         // create objects, and the next request tries again.

@@ -150,9 +150,7 @@ int32_t corv_bag_save_file(corv_bag *bag, const char *path)
 size_t corv_bag_count(corv_bag *bag)
 {
     size_t count = 0;
-    host::HostCall([&] {
-        count = TableOf(bag).count(bag);
-    });
+    host::HostCall([&] { count = TableOf(bag).count(bag); });
     return count;
 }
 

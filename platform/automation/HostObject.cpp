@@ -11,9 +11,7 @@ template<class Call>
 int32_t Through(corv_object *object, Call &&call) noexcept
 {
     if (!object || !object->vtbl)
-        return host::HostCall([] {
-            throw AutomationError(ErrorNumber::ObjectRequired);
-        });
+        return host::HostCall([] { throw AutomationError(ErrorNumber::ObjectRequired); });
     return host::Settle(call(*object->vtbl, &host::LastError()));
 }
 
@@ -23,23 +21,17 @@ extern "C" {
 
 int32_t corv_add_ref(corv_object *object)
 {
-    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) {
-        return v.add_ref(object, err);
-    });
+    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) { return v.add_ref(object, err); });
 }
 
 int32_t corv_release(corv_object *object)
 {
-    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) {
-        return v.release(object, err);
-    });
+    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) { return v.release(object, err); });
 }
 
 int32_t corv_object_class(corv_object *object, const corv_class_desc **cls)
 {
-    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) {
-        return v.get_class(object, cls, err);
-    });
+    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) { return v.get_class(object, cls, err); });
 }
 
 int32_t
@@ -66,30 +58,22 @@ int32_t corv_advise(corv_object *object, corv_event_fn fn, void *user_data, uint
 
 int32_t corv_unadvise(corv_object *object, uint32_t cookie)
 {
-    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) {
-        return v.unadvise(object, cookie, err);
-    });
+    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) { return v.unadvise(object, cookie, err); });
 }
 
 int32_t corv_init_new(corv_object *object)
 {
-    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) {
-        return v.init_new(object, err);
-    });
+    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) { return v.init_new(object, err); });
 }
 
 int32_t corv_load(corv_object *object, corv_bag *bag)
 {
-    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) {
-        return v.load(object, bag, err);
-    });
+    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) { return v.load(object, bag, err); });
 }
 
 int32_t corv_save(corv_object *object, corv_bag *bag)
 {
-    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) {
-        return v.save(object, bag, err);
-    });
+    return Through(object, [&](const corv_object_vtbl &v, corv_error *err) { return v.save(object, bag, err); });
 }
 
 int32_t corv_object_window(corv_object *object, void **window)

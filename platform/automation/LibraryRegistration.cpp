@@ -64,9 +64,7 @@ std::size_t UnregisterLibrary(const std::filesystem::path &library, const std::f
 {
     const std::string path = AbsolutePath(library);
     std::vector<RegistryEntry> entries = ReadRegistry(registry);
-    const std::size_t removed = std::erase_if(entries, [&](const RegistryEntry &e) {
-        return e.libraryPath == path;
-    });
+    const std::size_t removed = std::erase_if(entries, [&](const RegistryEntry &e) { return e.libraryPath == path; });
     if (removed)
         WriteRegistry(registry, entries);
     return removed;

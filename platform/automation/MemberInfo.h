@@ -99,26 +99,6 @@ struct MemberInfo {
     std::span<const ParamInfo> params;
     const char *help;
     Accessor call;
-
-    // Copies with one thing changed, for tables that share a member with another class.
-    constexpr MemberInfo WithId(DispId newId) const
-    {
-        MemberInfo m = *this;
-        m.id = newId;
-        return m;
-    }
-    constexpr MemberInfo WithHelp(const char *newHelp) const
-    {
-        MemberInfo m = *this;
-        m.help = newHelp;
-        return m;
-    }
-    constexpr MemberInfo WithParams(std::span<const ParamInfo> newParams) const
-    {
-        MemberInfo m = *this;
-        m.params = newParams;
-        return m;
-    }
 };
 
 constexpr MemberInfo Method(const char *name,

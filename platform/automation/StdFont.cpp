@@ -26,12 +26,11 @@ constexpr float kMaxPoints = 2160.0f; // 30 inches: larger than any text on a sc
 template<auto Get, auto Put>
 std::array<MemberInfo, 2> Property(const char *name, DispId id, TypeDesc type)
 {
-    return {PropertyGet(name,
-                        id,
-                        type,
-                        [](AutomationObject &self, std::span<Variant>, Variant &result) {
-                            result = Variant(Get(Self(self)));
-                        }),
+    return {PropertyGet(
+                name,
+                id,
+                type,
+                [](AutomationObject &self, std::span<Variant>, Variant &result) { result = Variant(Get(Self(self))); }),
             PropertyPut(name, id, type, [](AutomationObject &self, std::span<Variant> args, Variant &) {
                 Put(Self(self), args[0]);
             })};
@@ -40,54 +39,34 @@ std::array<MemberInfo, 2> Property(const char *name, DispId id, TypeDesc type)
 std::vector<MemberInfo> MakeMembers()
 {
     const std::array<MemberInfo, 2> rows[] = {
-        Property<[](StdFont &f) {
-            return f.Get().name;
-        },
-                 [](StdFont &f, Variant &v) {
-                     f.SetName(v.AsString());
-                 }>("Name", 0, types::String),
-        Property<[](StdFont &f) {
-            return f.Get().size;
-        },
-                 [](StdFont &f, Variant &v) {
-                     f.SetSize(v.AsR4());
-                 }>("Size", 2, types::R4),
-        Property<[](StdFont &f) {
-            return f.Bold();
-        },
-                 [](StdFont &f, Variant &v) {
-                     f.SetBold(v.AsBool());
-                 }>("Bold", 3, types::Bool),
-        Property<[](StdFont &f) {
-            return f.Get().italic;
-        },
-                 [](StdFont &f, Variant &v) {
-                     f.SetItalic(v.AsBool());
-                 }>("Italic", 4, types::Bool),
-        Property<[](StdFont &f) {
-            return f.Get().underline;
-        },
-                 [](StdFont &f, Variant &v) {
-                     f.SetUnderline(v.AsBool());
-                 }>("Underline", 5, types::Bool),
-        Property<[](StdFont &f) {
-            return f.Get().strikethrough;
-        },
-                 [](StdFont &f, Variant &v) {
-                     f.SetStrikethrough(v.AsBool());
-                 }>("Strikethrough", 6, types::Bool),
-        Property<[](StdFont &f) {
-            return f.Get().weight;
-        },
-                 [](StdFont &f, Variant &v) {
-                     f.SetWeight(v.AsI2());
-                 }>("Weight", 7, types::I2),
-        Property<[](StdFont &f) {
-            return f.Get().charset;
-        },
-                 [](StdFont &f, Variant &v) {
-                     f.SetCharset(v.AsI2());
-                 }>("Charset", 8, types::I2),
+        Property<[](StdFont &f) { return f.Get().name; }, [](StdFont &f, Variant &v) { f.SetName(v.AsString()); }>(
+            "Name",
+            0,
+            types::String),
+        Property<[](StdFont &f) { return f.Get().size; }, [](StdFont &f, Variant &v) { f.SetSize(v.AsR4()); }>(
+            "Size",
+            2,
+            types::R4),
+        Property<[](StdFont &f) { return f.Bold(); }, [](StdFont &f, Variant &v) { f.SetBold(v.AsBool()); }>(
+            "Bold",
+            3,
+            types::Bool),
+        Property<[](StdFont &f) { return f.Get().italic; }, [](StdFont &f, Variant &v) { f.SetItalic(v.AsBool()); }>(
+            "Italic",
+            4,
+            types::Bool),
+        Property<[](StdFont &f) { return f.Get().underline; },
+                 [](StdFont &f, Variant &v) { f.SetUnderline(v.AsBool()); }>("Underline", 5, types::Bool),
+        Property<[](StdFont &f) { return f.Get().strikethrough; },
+                 [](StdFont &f, Variant &v) { f.SetStrikethrough(v.AsBool()); }>("Strikethrough", 6, types::Bool),
+        Property<[](StdFont &f) { return f.Get().weight; }, [](StdFont &f, Variant &v) { f.SetWeight(v.AsI2()); }>(
+            "Weight",
+            7,
+            types::I2),
+        Property<[](StdFont &f) { return f.Get().charset; }, [](StdFont &f, Variant &v) { f.SetCharset(v.AsI2()); }>(
+            "Charset",
+            8,
+            types::I2),
     };
     std::vector<MemberInfo> members;
     for (const auto &pair : rows)

@@ -21,42 +21,51 @@ void PutByteEscape(char *out, unsigned char byte) noexcept
 
 } // namespace
 
+char32_t DecodeUtf8(std::string_view text, std::size_t &pos) noexcept
+{
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    int length = 0;
+    char32_t value = 0;
+    char32_t least = 0; // the smallest code point the length may carry (shorter forms are overlong)
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, value = lead & 0x1F, least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, value = lead & 0x0F, least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, value = lead & 0x07, least = 0x10000;
+    } else {
+        ++pos;
+        return kInvalidUtf8;
+    }
+    if (text.size() - pos < std::size_t(length)) {
+        ++pos;
+        return kInvalidUtf8;
+    }
+    for (int i = 1; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(text[pos + std::size_t(i)]);
+        if ((byte & 0xC0) != 0x80) {
+            ++pos;
+            return kInvalidUtf8;
+        }
+        value = (value << 6) | (byte & 0x3F);
+    }
+    if (value < least || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        ++pos;
+        return kInvalidUtf8;
+    }
+    pos += std::size_t(length);
+    return value;
+}
+
 std::size_t Utf8CharLength(std::string_view text) noexcept
 {
     if (text.empty())
         return 0;
-    const auto *p = reinterpret_cast<const unsigned char *>(text.data());
-    const unsigned char c = p[0];
-    if (c < 0x80)
-        return 1;
-    std::size_t length = 0;
-    char32_t code = 0;
-    char32_t minimum = 0;
-    if ((c & 0xE0) == 0xC0) {
-        length = 2;
-        code = c & 0x1F;
-        minimum = 0x80;
-    } else if ((c & 0xF0) == 0xE0) {
-        length = 3;
-        code = c & 0x0F;
-        minimum = 0x800;
-    } else if ((c & 0xF8) == 0xF0) {
-        length = 4;
-        code = c & 0x07;
-        minimum = 0x10000;
-    } else {
-        return 0;
-    }
-    if (text.size() < length)
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((p[i] & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (p[i] & 0x3F);
-    }
-    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
+    std::size_t pos = 0;
+    return DecodeUtf8(text, pos) == kInvalidUtf8 ? 0 : pos;
 }
 
 bool IsValidUtf8(std::string_view text) noexcept

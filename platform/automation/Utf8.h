@@ -10,6 +10,14 @@ namespace corvane
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool IsValidUtf8(std::string_view text) noexcept;
 
+// What DecodeUtf8 answers for a byte that does not start a well-formed sequence: an overlong form,
+// a surrogate, a code point above U+10FFFF, a stray continuation byte or a sequence cut short.
+inline constexpr char32_t kInvalidUtf8 = 0xFFFFFFFF;
+
+// Decodes the code point at `pos` and moves `pos` past it; a malformed sequence yields kInvalidUtf8
+// and moves `pos` on by one byte only, so that decoding resumes at the next byte. pos < text.size().
+char32_t DecodeUtf8(std::string_view text, std::size_t &pos) noexcept;
+
 // The length in bytes of the valid character text starts with; 0 when it starts with a byte that
 // begins no valid character (or text is empty).
 std::size_t Utf8CharLength(std::string_view text) noexcept;

@@ -42,12 +42,9 @@ std::string_view TypeName(VarType type)
 
 bool NamesEqual(std::string_view a, std::string_view b) noexcept
 {
-    const auto lower = [](unsigned char c) {
-        return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
-    };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-               return lower(x) == lower(y);
-           });
+    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // ---- Record

@@ -259,7 +259,6 @@ public:
     // The type of the value, the referenced value's for a by-reference variant.
     VarType Type() const noexcept { return static_cast<VarType>(Deref().m_tag); }
     bool IsByRef() const noexcept { return m_tag == Tag::Ref; }
-    bool IsEmpty() const noexcept { return Type() == VarType::Empty; }
     bool IsMissing() const noexcept { return Type() == VarType::Missing; }
     // The referenced variant, or this one.
     const Variant &Deref() const noexcept { return m_tag == Tag::Ref ? *m_ref : *this; }

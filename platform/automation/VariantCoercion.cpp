@@ -32,9 +32,7 @@ constexpr double kDateUpperBound = 2958466.0; // exclusive
 
 std::string_view Trim(std::string_view text)
 {
-    const auto space = [](char c) {
-        return c == ' ' || c == '\t';
-    };
+    const auto space = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && space(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && space(text.back()))

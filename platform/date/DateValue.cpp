@@ -88,6 +88,14 @@ Ymd YmdOf(Date value)
     return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
 }
 
+Date ClampToYears(Date value, YearRange years)
+{
+    const Ymd ymd = YmdOf(value);
+    if (years.Contains(ymd.year))
+        return value;
+    return FromYmd(ymd.year > years.last ? years.last : years.first, ymd.month, ymd.day);
+}
+
 int Year(Date value)
 {
     return YmdOf(value).year;
@@ -117,7 +125,7 @@ YearDay YearDayOfRolled(int year, int month, int day)
 
 Ymd YmdOfYearDay(int year, int dayOfYear)
 {
-    if (const int length = IsLeapYear(year) ? 366 : 365; dayOfYear > length) {
+    if (const int length = DaysInYear(year); dayOfYear > length) {
         ++year;
         dayOfYear -= length;
     }

@@ -52,6 +52,18 @@ struct Ymd {
 };
 Ymd YmdOf(Date value);
 
+// A span of whole Gregorian years [first, last].
+struct YearRange {
+    int first;
+    int last;
+    constexpr bool Contains(int year) const { return year >= first && year <= last; }
+};
+
+// The date held to `years`: a date whose year lies outside becomes the date built from the nearest
+// year of the range and its own month and day (29 February of a year that lacks it carries into
+// March), without time of day; a date inside is kept as it is, time included.
+Date ClampToYears(Date value, YearRange years);
+
 int Year(Date value);
 int Month(Date value);
 int Day(Date value);
@@ -64,6 +76,19 @@ int Second(Date value);
 constexpr bool IsLeapYear(int year)
 {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+constexpr int DaysInYear(int year)
+{
+    return IsLeapYear(year) ? 366 : 365;
+}
+
+// The date value of a real calendar day (nothing rolls over), usable at compile time: 1901-01-01 is
+// 367.
+constexpr Date SerialOf(int year, int month, int day)
+{
+    using namespace std::chrono;
+    return Date((sys_days{std::chrono::year{year} / month / day} - kEpoch).count());
 }
 
 // Days in the months of a year before month `month` [1, 12], by the closed formula for the Gregorian

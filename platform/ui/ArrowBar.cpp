@@ -11,9 +11,6 @@ namespace corvane::ui
 namespace
 {
 
-constexpr OleColor kButtonTextColor = 0x80000012;
-constexpr OleColor kGreyTextColor = 0x80000011;
-
 // The application's style, except that a bar of one arrow has nothing but that arrow, covering the
 // part of the bar that shows. Drawing and hit testing both go through the sub-control rectangles,
 // so the two agree.

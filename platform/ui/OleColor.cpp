@@ -1,6 +1,6 @@
 #include "OleColor.h"
 
-#include "InvalidPropertyValue.h"
+#include "platform/automation/AutomationError.h"
 
 #include <array>
 

@@ -51,6 +51,17 @@ using OleColor = std::uint32_t;
 inline constexpr OleColor kSystemColorFlag = 0x80000000u;
 inline constexpr int kLastSystemColorIndex = 30;
 
+// The system colours the controls name.
+inline constexpr OleColor kWindowColor = kSystemColorFlag | 5;
+inline constexpr OleColor kWindowFrameColor = kSystemColorFlag | 6;
+inline constexpr OleColor kWindowTextColor = kSystemColorFlag | 8;
+inline constexpr OleColor kCaptionTextColor = kSystemColorFlag | 9;
+inline constexpr OleColor kHighlightTextColor = kSystemColorFlag | 14;
+inline constexpr OleColor kButtonFaceColor = kSystemColorFlag | 15;
+inline constexpr OleColor kButtonShadowColor = kSystemColorFlag | 16;
+inline constexpr OleColor kGreyTextColor = kSystemColorFlag | 17;
+inline constexpr OleColor kButtonTextColor = kSystemColorFlag | 18;
+
 constexpr bool IsSystemColor(OleColor value)
 {
     return (value & 0xFF000000u) == kSystemColorFlag;

@@ -8,11 +8,6 @@ QString ToQString(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
-std::string ToUtf8(const QString &text)
-{
-    return text.toStdString();
-}
-
 QString DisplayText(std::string_view utf8)
 {
     QString text = ToQString(utf8);

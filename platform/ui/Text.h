@@ -10,7 +10,6 @@ namespace corvane::ui
 
 // Text crosses between the library (UTF-8) and Qt (UTF-16) here only.
 QString ToQString(std::string_view utf8);
-std::string ToUtf8(const QString &text);
 
 // Multi-line captions and messages separate their lines with carriage return and line feed, as the
 // hosts write them; Qt breaks lines at line feeds, so each pair (and any lone carriage return)

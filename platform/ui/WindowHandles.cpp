@@ -39,9 +39,7 @@ Hwnd HandleOf(QWidget *widget)
     const Hwnd handle = table.next++;
     table.widgets.emplace(handle, widget);
     widget->setProperty(kHandleProperty, handle);
-    QObject::connect(widget, &QObject::destroyed, [handle] {
-        Table().widgets.erase(handle);
-    });
+    QObject::connect(widget, &QObject::destroyed, [handle] { Table().widgets.erase(handle); });
     return handle;
 }
 

@@ -199,26 +199,11 @@ TEST_F(CQxCalAbi, BadCallsAreNumberedErrors)
         }
         return 0;
     };
-    EXPECT_EQ(errorOf([&] {
-                  cal.Call("GetAgrNumDate", "not a date");
-              }),
-              CORV_E_TYPE_MISMATCH);
-    EXPECT_EQ(errorOf([&] {
-                  cal.Call("GetAgrNumDate", Variant::Date(1), Variant::Date(2));
-              }),
-              CORV_E_BAD_PARAM_COUNT);
-    EXPECT_EQ(errorOf([&] {
-                  cal.Call("AgrDateToUniDate", Variant::Record("QxAgrEraNum", {}));
-              }),
-              CORV_E_TYPE_MISMATCH);
-    EXPECT_EQ(errorOf([&] {
-                  cal.Invoke(0x7777, CORV_METHOD);
-              }),
-              CORV_E_NO_SUCH_MEMBER);
-    EXPECT_EQ(errorOf([&] {
-                  cal.Call("GetsTermString", std::int32_t(70000));
-              }),
-              CORV_E_OVERFLOW);
+    EXPECT_EQ(errorOf([&] { cal.Call("GetAgrNumDate", "not a date"); }), CORV_E_TYPE_MISMATCH);
+    EXPECT_EQ(errorOf([&] { cal.Call("GetAgrNumDate", Variant::Date(1), Variant::Date(2)); }), CORV_E_BAD_PARAM_COUNT);
+    EXPECT_EQ(errorOf([&] { cal.Call("AgrDateToUniDate", Variant::Record("QxAgrEraNum", {})); }), CORV_E_TYPE_MISMATCH);
+    EXPECT_EQ(errorOf([&] { cal.Invoke(0x7777, CORV_METHOD); }), CORV_E_NO_SUCH_MEMBER);
+    EXPECT_EQ(errorOf([&] { cal.Call("GetsTermString", std::int32_t(70000)); }), CORV_E_OVERFLOW);
     // The object is still usable after the failures.
     EXPECT_EQ(Fields(cal.Call("GetAgrNumDate", Variant::Date(k20020719)))[0], 2002);
 }

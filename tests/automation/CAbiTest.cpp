@@ -529,36 +529,11 @@ TEST_F(CAbi, ErrorMessagesQuotingAHostsTextAreValidUtf8)
         const char *quoted;
     };
     const Case cases[] = {
-        {"ProgID",
-         [&] {
-             return corv_create_object("Bad\xFF.ProgID", &object);
-         },
-         429,
-         "Bad\\xff.ProgID"},
-        {"member name",
-         [&] {
-             return corv_ids_of_names(toy, &badName, 1, &id);
-         },
-         438,
-         "CToy.Na\\xc3me"},
-        {"bag key",
-         [&] {
-             return corv_bag_write(bag, "K\xFE\n", &one, nullptr);
-         },
-         5,
-         "\"K\\xfe\\n\""},
-        {"registry entry",
-         [&] {
-             return corv_create_object("Corvane.Bad", &object);
-         },
-         53,
-         "/no\\xffwhere.so"},
-        {"file path",
-         [&] {
-             return corv_bag_load_file(bag, "/no/such\xE4.bag");
-         },
-         53,
-         "/no/such\\xe4.bag"},
+        {"ProgID", [&] { return corv_create_object("Bad\xFF.ProgID", &object); }, 429, "Bad\\xff.ProgID"},
+        {"member name", [&] { return corv_ids_of_names(toy, &badName, 1, &id); }, 438, "CToy.Na\\xc3me"},
+        {"bag key", [&] { return corv_bag_write(bag, "K\xFE\n", &one, nullptr); }, 5, "\"K\\xfe\\n\""},
+        {"registry entry", [&] { return corv_create_object("Corvane.Bad", &object); }, 53, "/no\\xffwhere.so"},
+        {"file path", [&] { return corv_bag_load_file(bag, "/no/such\xE4.bag"); }, 53, "/no/such\\xe4.bag"},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(c.call(), c.error) << c.what;
@@ -598,9 +573,7 @@ TEST_F(CAbi, AHostBagWhoseKeysDifferOnlyInCaseIsRefused)
     static const corv_bag_vtbl table = {
         CORV_ABI_VERSION,
         sizeof(corv_bag_vtbl),
-        [](corv_bag *self) {
-            return static_cast<ExactBag *>(self)->entries.size();
-        },
+        [](corv_bag *self) { return static_cast<ExactBag *>(self)->entries.size(); },
         [](corv_bag *self, size_t index, const char **key, corv_variant *value, corv_error *) -> int32_t {
             const auto &entry = static_cast<ExactBag *>(self)->entries.at(index);
             *key = entry.first.c_str();
@@ -611,9 +584,7 @@ TEST_F(CAbi, AHostBagWhoseKeysDifferOnlyInCaseIsRefused)
             *found = 0;
             return 0;
         },
-        [](corv_bag *, const char *, const corv_variant *, corv_error *) -> int32_t {
-            return 0;
-        },
+        [](corv_bag *, const char *, const corv_variant *, corv_error *) -> int32_t { return 0; },
         [](corv_bag *, const char *) {},
         [](corv_bag *) {},
         [](corv_bag *) {},

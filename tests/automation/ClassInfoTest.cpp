@@ -45,22 +45,10 @@ TEST(ClassInfo, ResolvesRequestsAndNamesTheWrongKinds)
     const ClassInfo &info = toy::CToy::Info();
     EXPECT_EQ(info.Resolve(toy::kAdd, InvokeKind::Method | InvokeKind::PropertyGet).kind, InvokeKind::Method);
     EXPECT_EQ(info.Resolve(toy::kValue, InvokeKind::Method | InvokeKind::PropertyGet).kind, InvokeKind::PropertyGet);
-    EXPECT_EQ(ErrorOf([&] {
-                  info.Resolve(toy::kCount, InvokeKind::PropertyPut);
-              }),
-              383);
-    EXPECT_EQ(ErrorOf([&] {
-                  info.Resolve(toy::kSecret, InvokeKind::PropertyGet);
-              }),
-              394);
-    EXPECT_EQ(ErrorOf([&] {
-                  info.Resolve(toy::kAdd, InvokeKind::PropertyPut);
-              }),
-              438);
-    EXPECT_EQ(ErrorOf([&] {
-                  info.Resolve(0x7777, InvokeKind::Method);
-              }),
-              438);
+    EXPECT_EQ(ErrorOf([&] { info.Resolve(toy::kCount, InvokeKind::PropertyPut); }), 383);
+    EXPECT_EQ(ErrorOf([&] { info.Resolve(toy::kSecret, InvokeKind::PropertyGet); }), 394);
+    EXPECT_EQ(ErrorOf([&] { info.Resolve(toy::kAdd, InvokeKind::PropertyPut); }), 438);
+    EXPECT_EQ(ErrorOf([&] { info.Resolve(0x7777, InvokeKind::Method); }), 438);
 }
 
 TEST(ClassInfo, SharedMembersTakeEachClassesIdsNamesAndHelp)

@@ -29,11 +29,10 @@ protected:
 
 TEST_F(Corvobj, OutputThatCannotBeWrittenIsAFailureWithStatusOne)
 {
-    ExpectUnwritableOutputFails("corvobj",
-                                {{"list"}, {"members", "Corvane.Toy"}, {"call", "Corvane.Toy", "Greeting"}, {"--help"}},
-                                [&](const std::vector<std::string> &args, const char *redirection) {
-                                    return Run(args, redirection);
-                                });
+    ExpectUnwritableOutputFails(
+        "corvobj",
+        {{"list"}, {"members", "Corvane.Toy"}, {"call", "Corvane.Toy", "Greeting"}, {"--help"}},
+        [&](const std::vector<std::string> &args, const char *redirection) { return Run(args, redirection); });
     // Bad input keeps its own status and report.
     const ToolOutcome o = Run({"bogus"}, ">/dev/full");
     EXPECT_EQ(o.status, 2);

@@ -29,11 +29,10 @@ protected:
 TEST_F(Corvreg, OutputThatCannotBeWrittenIsAFailureWithStatusOne)
 {
     ASSERT_EQ(Run({CORVANE_TOY_LIBRARY}).status, 0);
-    ExpectUnwritableOutputFails("corvreg",
-                                {{"--list"}, {CORVANE_TOY_LIBRARY}, {"--help"}},
-                                [&](const std::vector<std::string> &args, const char *redirection) {
-                                    return Run(args, redirection);
-                                });
+    ExpectUnwritableOutputFails(
+        "corvreg",
+        {{"--list"}, {CORVANE_TOY_LIBRARY}, {"--help"}},
+        [&](const std::vector<std::string> &args, const char *redirection) { return Run(args, redirection); });
 }
 
 TEST_F(Corvreg, ReportsQuoteTheirInputAsValidUtf8AndBadInputStaysStatusTwo)

@@ -41,12 +41,8 @@ TEST(EventSource, AWriteThatCannotBeConvertedFailsOnlyThatSink)
 {
     ObjectPtr<CToy> toy = MakeObject<CToy>();
     int later = 0;
-    toy->Advise(MakeEventSink([](DispId, std::span<Variant> args) {
-        args[1].Assign(Variant("not a bool"));
-    }));
-    toy->Advise(MakeEventSink([&](DispId, std::span<Variant>) {
-        ++later;
-    }));
+    toy->Advise(MakeEventSink([](DispId, std::span<Variant> args) { args[1].Assign(Variant("not a bool")); }));
+    toy->Advise(MakeEventSink([&](DispId, std::span<Variant>) { ++later; }));
     EXPECT_EQ(Fire(*toy, "x"), Variant("x")); // Cancel kept its type and value
     EXPECT_EQ(later, 1);
 }
@@ -67,9 +63,7 @@ TEST(EventSource, AFailingSinkIsReportedAndTheOthersStillHear)
         ++calls;
         throw std::runtime_error("boom");
     }));
-    toy->Advise(MakeEventSink([&](DispId, std::span<Variant>) {
-        ++calls;
-    }));
+    toy->Advise(MakeEventSink([&](DispId, std::span<Variant>) { ++calls; }));
     const RaiseResult result = toy->RaiseEvent(toy::kPing, args);
     EXPECT_EQ(calls, 3);
     EXPECT_EQ(result.delivered, 1u);
@@ -84,12 +78,8 @@ TEST(EventSource, ASinkThatReplacesAnArgumentDoesNotChangeWhatTheNextSinkSees)
 {
     ObjectPtr<CToy> toy = MakeObject<CToy>();
     std::string second;
-    toy->Advise(MakeEventSink([](DispId, std::span<Variant> args) {
-        args[0] = Variant("replaced slot");
-    }));
-    toy->Advise(MakeEventSink([&](DispId, std::span<Variant> args) {
-        second = args[0].AsString();
-    }));
+    toy->Advise(MakeEventSink([](DispId, std::span<Variant> args) { args[0] = Variant("replaced slot"); }));
+    toy->Advise(MakeEventSink([&](DispId, std::span<Variant> args) { second = args[0].AsString(); }));
     EXPECT_EQ(Fire(*toy, "orig"), Variant("orig"));
     EXPECT_EQ(second, "orig");
 }
@@ -105,12 +95,8 @@ TEST(EventSource, UnadvisingDuringARaiseStopsDeliveryAtOnce)
         toy->Unadvise(first); // itself
         toy->Unadvise(second); // a sink not yet called
     }));
-    second = toy->Advise(MakeEventSink([&](DispId, std::span<Variant>) {
-        calls.push_back(2);
-    }));
-    toy->Advise(MakeEventSink([&](DispId, std::span<Variant>) {
-        calls.push_back(3);
-    }));
+    second = toy->Advise(MakeEventSink([&](DispId, std::span<Variant>) { calls.push_back(2); }));
+    toy->Advise(MakeEventSink([&](DispId, std::span<Variant>) { calls.push_back(3); }));
     Fire(*toy, "x");
     Fire(*toy, "x");
     EXPECT_EQ(calls, (std::vector<int>{1, 3, 3}));
@@ -125,9 +111,7 @@ TEST(EventSource, ASinkAdvisedDuringARaiseHearsOnlyTheNextOne)
     toy->Advise(MakeEventSink([&](DispId, std::span<Variant>) {
         if (!added) {
             added = true;
-            toy->Advise(MakeEventSink([&](DispId, std::span<Variant>) {
-                ++late;
-            }));
+            toy->Advise(MakeEventSink([&](DispId, std::span<Variant>) { ++late; }));
         }
     }));
     Fire(*toy, "x");
@@ -142,12 +126,8 @@ TEST(EventSource, ReleasingTheLastReferenceDuringARaiseIsSafe)
     ObjectPtr<CToy> toy = MakeObject<CToy>();
     CToy *raw = toy.get();
     int after = 0;
-    raw->Advise(MakeEventSink([&](DispId, std::span<Variant>) {
-        toy = nullptr;
-    }));
-    raw->Advise(MakeEventSink([&](DispId, std::span<Variant>) {
-        ++after;
-    }));
+    raw->Advise(MakeEventSink([&](DispId, std::span<Variant>) { toy = nullptr; }));
+    raw->Advise(MakeEventSink([&](DispId, std::span<Variant>) { ++after; }));
     Variant result;
     std::vector<Variant> args{Variant("x")};
     {

@@ -144,16 +144,8 @@ TEST(PropertyBag, RefusesValuesThatCouldBeSavedButNeverLoaded)
     for (const Case &c : cases) {
         PropertyBag bag;
         bag.Write("Kept", 1);
-        EXPECT_EQ(ErrorOf([&] {
-                      bag.Write("Value", c.value);
-                  }),
-                  c.error)
-            << c.name;
-        EXPECT_EQ(ErrorOf([&] {
-                      bag.Write("Kept", c.value);
-                  }),
-                  c.error)
-            << c.name;
+        EXPECT_EQ(ErrorOf([&] { bag.Write("Value", c.value); }), c.error) << c.name;
+        EXPECT_EQ(ErrorOf([&] { bag.Write("Kept", c.value); }), c.error) << c.name;
         EXPECT_EQ(BagKeys(bag), std::vector<std::string>{"Kept"}) << c.name;
         EXPECT_EQ(bag.Read("Kept"), Variant(1)) << c.name;
     }

@@ -97,10 +97,7 @@ TEST_F(RegistryFiles, TheFirstFileListingAProgIdWinsAndEachProgIdIsListedOnce)
 
     // A damaged file on the way is reported, not skipped.
     WriteTextFile(User(), "Corvane.A UserA\n");
-    EXPECT_EQ(ErrorOf([&] {
-                  FindInRegistries(files, "Corvane.C");
-              }),
-              321);
+    EXPECT_EQ(ErrorOf([&] { FindInRegistries(files, "Corvane.C"); }), 321);
 }
 
 TEST_F(RegistryFiles, HostsCreateObjectsRegisteredOnlyInASystemRegistry)
@@ -130,10 +127,7 @@ TEST_F(RegistryFiles, AStagedInstallationIsRegisteredWithItsFinalPaths)
     for (const RegistryEntry &entry : ReadRegistry(root / "etc/xdg/corvane/registry"))
         EXPECT_EQ(entry.libraryPath, installed.string());
     // Without the root, the same path names a library that does not exist here.
-    EXPECT_EQ(ErrorOf([&] {
-                  RegisterLibrary(installed, dir / "other");
-              }),
-              53);
+    EXPECT_EQ(ErrorOf([&] { RegisterLibrary(installed, dir / "other"); }), 53);
 }
 
 TEST(CreateFromLibrary, MakesObjectsWithoutAnyRegistry)

@@ -41,10 +41,7 @@ TEST(Registry, TheEnvironmentChoosesTheFile)
     const ScopedEnv registry("CORVANE_REGISTRY", nullptr);
     const ScopedEnv config("XDG_CONFIG_HOME", nullptr);
     const ScopedEnv home("HOME", nullptr);
-    EXPECT_EQ(ErrorOf([] {
-                  DefaultRegistryPath();
-              }),
-              75);
+    EXPECT_EQ(ErrorOf([] { DefaultRegistryPath(); }), 75);
 }
 
 TEST(Registry, LinesHoldProgIdClassAndAPathThatMayHaveBlanks)
@@ -54,10 +51,7 @@ TEST(Registry, LinesHoldProgIdClassAndAPathThatMayHaveBlanks)
     EXPECT_EQ(entries[0], (RegistryEntry{"Corvane.A", "CA", "/opt/my libs/liba.so"}));
     EXPECT_EQ(FindRegistryEntry(entries, "corvane.b")->libraryPath, "/b.so");
     EXPECT_FALSE(FindRegistryEntry(entries, "Corvane.C"));
-    EXPECT_EQ(ErrorOf([] {
-                  ParseRegistry("Corvane.A CA\n");
-              }),
-              321);
+    EXPECT_EQ(ErrorOf([] { ParseRegistry("Corvane.A CA\n"); }), 321);
 
     TempDir dir;
     WriteRegistry(dir / "conf/registry", entries);
@@ -108,22 +102,10 @@ TEST(Registry, LoadingReportsMissingFilesUnloadableFilesAndMissingEntryPoints)
         std::ofstream junk(dir / "junk.so");
         junk << "not a library";
     }
-    EXPECT_EQ(ErrorOf([&] {
-                  LoadCorvaneLibrary(dir / "absent.so");
-              }),
-              53);
-    EXPECT_EQ(ErrorOf([&] {
-                  LoadCorvaneLibrary(dir / "junk.so");
-              }),
-              48);
-    EXPECT_EQ(ErrorOf([] {
-                  LoadCorvaneLibrary(CORVANE_NOENTRY_LIBRARY);
-              }),
-              453);
-    EXPECT_EQ(ErrorOf([&] {
-                  RegisterLibrary(CORVANE_NOENTRY_LIBRARY, dir / "registry");
-              }),
-              453);
+    EXPECT_EQ(ErrorOf([&] { LoadCorvaneLibrary(dir / "absent.so"); }), 53);
+    EXPECT_EQ(ErrorOf([&] { LoadCorvaneLibrary(dir / "junk.so"); }), 48);
+    EXPECT_EQ(ErrorOf([] { LoadCorvaneLibrary(CORVANE_NOENTRY_LIBRARY); }), 453);
+    EXPECT_EQ(ErrorOf([&] { RegisterLibrary(CORVANE_NOENTRY_LIBRARY, dir / "registry"); }), 453);
     EXPECT_FALSE(std::filesystem::exists(dir / "registry"));
     // The same library loads once and answers with the same table.
     EXPECT_EQ(&LoadCorvaneLibrary(CORVANE_TOY_LIBRARY), &LoadCorvaneLibrary(CORVANE_TOY_LIBRARY));

@@ -55,25 +55,12 @@ TEST(StdFont, RefusesFontsThatCannotBeDrawn)
     for (const Case &c : cases) {
         Record record("StdFont");
         record.Add(c.field, c.value);
-        EXPECT_EQ(ErrorOf([&] {
-                      FontFromRecord(record);
-                  }),
-                  c.error)
-            << c.field;
+        EXPECT_EQ(ErrorOf([&] { FontFromRecord(record); }), c.error) << c.field;
     }
-    EXPECT_EQ(ErrorOf([] {
-                  FontFromRecord(Record("QxAgrDateNum"));
-              }),
-              13);
+    EXPECT_EQ(ErrorOf([] { FontFromRecord(Record("QxAgrDateNum")); }), 13);
 
     StdFont font;
-    EXPECT_EQ(ErrorOf([&] {
-                  font.SetSize(-2.0f);
-              }),
-              380);
-    EXPECT_EQ(ErrorOf([&] {
-                  font.SetName("");
-              }),
-              380);
+    EXPECT_EQ(ErrorOf([&] { font.SetSize(-2.0f); }), 380);
+    EXPECT_EQ(ErrorOf([&] { font.SetName(""); }), 380);
     EXPECT_EQ(font.Get(), StdFont::Description{});
 }

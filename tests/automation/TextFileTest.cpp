@@ -136,21 +136,9 @@ TEST(TextFile, ASaveRefusesWhatIsNoRegularFileAndChangesNothing)
         const char *reason;
     };
     const std::vector<Case> cases = {
-        {"FIFO",
-         [](const fs::path &p) {
-             ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0);
-         },
-         "is a FIFO"},
-        {"folder",
-         [](const fs::path &p) {
-             fs::create_directory(p);
-         },
-         "is a directory"},
-        {"link to a device",
-         [](const fs::path &p) {
-             fs::create_symlink("/dev/null", p);
-         },
-         "is a device"},
+        {"FIFO", [](const fs::path &p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }, "is a FIFO"},
+        {"folder", [](const fs::path &p) { fs::create_directory(p); }, "is a directory"},
+        {"link to a device", [](const fs::path &p) { fs::create_symlink("/dev/null", p); }, "is a device"},
         {"link loop",
          [](const fs::path &p) {
              fs::create_symlink("loop.bag", p);
@@ -163,9 +151,7 @@ TEST(TextFile, ASaveRefusesWhatIsNoRegularFileAndChangesNothing)
         TempDir dir;
         c.make(dir / "doc.bag");
         const auto before = Listing(dir.Path());
-        const std::string message = AccessError([&] {
-            WriteTextFile(dir / "doc.bag", "new");
-        });
+        const std::string message = AccessError([&] { WriteTextFile(dir / "doc.bag", "new"); });
         EXPECT_NE(message.find(c.reason), std::string::npos) << message;
         EXPECT_EQ(Listing(dir.Path()), before);
     }
@@ -178,9 +164,7 @@ TEST(TextFile, ASaveDoesNotReplaceAReadOnlyFile)
     TempDir dir;
     Put(dir / "doc.bag", "old");
     ASSERT_EQ(::chmod((dir / "doc.bag").c_str(), 0444), 0);
-    const std::string message = AccessError([&] {
-        WriteTextFile(dir / "doc.bag", "new");
-    });
+    const std::string message = AccessError([&] { WriteTextFile(dir / "doc.bag", "new"); });
     EXPECT_NE(message.find("Permission denied"), std::string::npos) << message;
     EXPECT_EQ(Get(dir / "doc.bag"), "old");
 }
@@ -194,35 +178,23 @@ TEST(TextFile, ReadingTakesRegularFilesOnlyAndNeverWaitsOnAFifo)
     fs::create_symlink("real.bag", dir / "link.bag");
 
     const std::function<void()> fifoReads[] = {
-        [&] {
-            ReadTextFile(dir / "fifo");
-        },
+        [&] { ReadTextFile(dir / "fifo"); },
         [&] {
             PropertyBag bag;
             LoadPropertyBag(bag, dir / "fifo");
         },
-        [&] {
-            ReadRegistry(dir / "fifo");
-        },
+        [&] { ReadRegistry(dir / "fifo"); },
     };
     for (const auto &read : fifoReads) {
-        auto done = std::async(std::launch::async, [&] {
-            return AccessError(read);
-        });
+        auto done = std::async(std::launch::async, [&] { return AccessError(read); });
         if (done.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
             ADD_FAILURE() << "reading a FIFO blocks";
             ::close(::open((dir / "fifo").c_str(), O_WRONLY)); // lets the reader see its end
         }
         EXPECT_NE(done.get().find("is a FIFO"), std::string::npos);
     }
-    EXPECT_NE(AccessError([&] {
-                  ReadTextFile(dir / "folder");
-              }).find("is a directory"),
-              std::string::npos);
-    EXPECT_EQ(ErrorOf([&] {
-                  ReadTextFile(dir / "absent");
-              }),
-              53);
+    EXPECT_NE(AccessError([&] { ReadTextFile(dir / "folder"); }).find("is a directory"), std::string::npos);
+    EXPECT_EQ(ErrorOf([&] { ReadTextFile(dir / "absent"); }), 53);
     EXPECT_EQ(ReadTextFile(dir / "link.bag"), "A = 1\n");
 }
 

@@ -147,9 +147,7 @@ TEST(VariantLiteral, SyntaxErrorsNameTheColumn)
 
 TEST(VariantLiteral, RecordsNestAtMostThirtyTwoLevels)
 {
-    const auto braces = [](std::size_t depth) {
-        return std::string(depth, '{') + std::string(depth, '}');
-    };
+    const auto braces = [](std::size_t depth) { return std::string(depth, '{') + std::string(depth, '}'); };
     EXPECT_EQ(ParseLiteral(braces(32)).Type(), VarType::Record);
     EXPECT_EQ(ParseLiteral("A{x=B{" + braces(30) + "}}").Type(), VarType::Record);
     // Depth is counted, not length: many records side by side are fine.

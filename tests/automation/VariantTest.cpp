@@ -24,14 +24,9 @@ TEST(Variant, EachConstructorGivesItsTypeAndTypedAccessRefusesOthers)
     EXPECT_EQ(Variant::MissingArg().Type(), VarType::Missing);
 
     EXPECT_EQ(Variant::FromDate(37456).AsDate(), 37456);
-    EXPECT_EQ(ErrorOf([] {
-                  (void)Variant::FromDate(37456).AsR8();
-              }),
+    EXPECT_EQ(ErrorOf([] { (void)Variant::FromDate(37456).AsR8(); }),
               13); // a date is not a double
-    EXPECT_EQ(ErrorOf([] {
-                  (void)Variant(5).AsI2();
-              }),
-              13);
+    EXPECT_EQ(ErrorOf([] { (void)Variant(5).AsI2(); }), 13);
 }
 
 TEST(Variant, EqualityIsExactTypeAndValue)
@@ -60,14 +55,8 @@ TEST(Variant, ByReferenceReadsAndWritesTheTargetKeepingItsType)
     EXPECT_EQ(target, Variant(std::int16_t(8)));
 
     // A failed conversion leaves the target as it was.
-    EXPECT_EQ(ErrorOf([&] {
-                  ref.Assign(Variant("abc"));
-              }),
-              13);
-    EXPECT_EQ(ErrorOf([&] {
-                  ref.Assign(Variant(40000));
-              }),
-              6);
+    EXPECT_EQ(ErrorOf([&] { ref.Assign(Variant("abc")); }), 13);
+    EXPECT_EQ(ErrorOf([&] { ref.Assign(Variant(40000)); }), 6);
     EXPECT_EQ(target, Variant(std::int16_t(8)));
 
     // A reference to a reference refers to the original.
@@ -108,14 +97,8 @@ TEST(Record, FieldsKeepTheirOrderAndAreFoundIgnoringCase)
     ASSERT_NE(r.Find("agrmonth"), nullptr);
     EXPECT_EQ(r.Find("AGRMONTH")->AsI2(), 6);
     EXPECT_EQ(r.Find("AgrDay"), nullptr);
-    EXPECT_EQ(ErrorOf([&] {
-                  (void)r.At("AgrDay");
-              }),
-              9);
-    EXPECT_EQ(ErrorOf([&] {
-                  (void)r[2];
-              }),
-              9);
+    EXPECT_EQ(ErrorOf([&] { (void)r.At("AgrDay"); }), 9);
+    EXPECT_EQ(ErrorOf([&] { (void)r[2]; }), 9);
 }
 
 } // namespace

@@ -18,51 +18,21 @@ TEST(CalendarCInterface, NullPointersAreRefusedWithStatus5)
     char buf[CORV_CAL_TEXT_SIZE];
     int y, m, d;
     const std::function<int()> calls[] = {
-        [] {
-            return corv_cal_range(nullptr);
-        },
-        [] {
-            return corv_cal_to_lunar(2002, 7, 19, nullptr);
-        },
-        [&] {
-            return corv_cal_to_gregorian(nullptr, &y, &m, &d);
-        },
-        [&] {
-            return corv_cal_to_gregorian(&date, &y, nullptr, &d);
-        },
-        [] {
-            return corv_cal_leap_month(2002, nullptr);
-        },
-        [] {
-            return corv_cal_month_length(2002, 6, 0, nullptr);
-        },
-        [&] {
-            return corv_cal_month_name(nullptr, buf, sizeof buf);
-        },
-        [&] {
-            return corv_cal_day_name(&date, nullptr, sizeof buf);
-        },
-        [] {
-            return corv_cal_stem_branch(1, nullptr, 8);
-        },
-        [] {
-            return corv_cal_festival(2002, 2, 12, nullptr, 64);
-        },
-        [] {
-            return corv_cal_caption(2002, 7, 19, 0, nullptr, 64);
-        },
-        [] {
-            return corv_cal_sexagenary(2002, 7, 19, 10, 30, 0, nullptr);
-        },
-        [] {
-            return corv_cal_solar_term(2002, 1, nullptr);
-        },
-        [] {
-            return corv_cal_solar_terms(2002, nullptr);
-        },
-        [] {
-            return corv_cal_solar_term_text(2002, 1, nullptr, 64);
-        },
+        [] { return corv_cal_range(nullptr); },
+        [] { return corv_cal_to_lunar(2002, 7, 19, nullptr); },
+        [&] { return corv_cal_to_gregorian(nullptr, &y, &m, &d); },
+        [&] { return corv_cal_to_gregorian(&date, &y, nullptr, &d); },
+        [] { return corv_cal_leap_month(2002, nullptr); },
+        [] { return corv_cal_month_length(2002, 6, 0, nullptr); },
+        [&] { return corv_cal_month_name(nullptr, buf, sizeof buf); },
+        [&] { return corv_cal_day_name(&date, nullptr, sizeof buf); },
+        [] { return corv_cal_stem_branch(1, nullptr, 8); },
+        [] { return corv_cal_festival(2002, 2, 12, nullptr, 64); },
+        [] { return corv_cal_caption(2002, 7, 19, 0, nullptr, 64); },
+        [] { return corv_cal_sexagenary(2002, 7, 19, 10, 30, 0, nullptr); },
+        [] { return corv_cal_solar_term(2002, 1, nullptr); },
+        [] { return corv_cal_solar_terms(2002, nullptr); },
+        [] { return corv_cal_solar_term_text(2002, 1, nullptr, 64); },
     };
     for (std::size_t i = 0; i < std::size(calls); ++i) {
         EXPECT_EQ(calls[i](), CORV_CAL_E_INVALID) << "call " << i;

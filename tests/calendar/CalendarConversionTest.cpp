@@ -84,11 +84,7 @@ TEST(CalendarConversion, DaysOutsideTheCalendarOrThatDoNotExistAreRefused)
         {2002y / April / day(0), 5},
     };
     for (const Case &c : cases) {
-        EXPECT_EQ(CalendarErrorOf([&] {
-                      corvane::to_lunar(c.day);
-                  }),
-                  c.error)
-            << int(c.day.year());
+        EXPECT_EQ(CalendarErrorOf([&] { corvane::to_lunar(c.day); }), c.error) << int(c.day.year());
         EXPECT_FALSE(corvane::try_to_lunar(c.day));
     }
     try {
@@ -119,10 +115,7 @@ TEST(CalendarConversion, LunarDatesThatDoNotExistAreRefused)
         {{2031, 12, false, 1}, 9}, // begins in 2032
     };
     for (const Case &c : cases) {
-        EXPECT_EQ(CalendarErrorOf([&] {
-                      corvane::to_gregorian(c.date);
-                  }),
-                  c.error)
+        EXPECT_EQ(CalendarErrorOf([&] { corvane::to_gregorian(c.date); }), c.error)
             << c.date.year << "-" << c.date.month;
         EXPECT_FALSE(corvane::try_to_gregorian(c.date));
     }
@@ -137,28 +130,16 @@ TEST(CalendarConversion, LeapMonthsAndMonthLengthsOfLunarYears)
     };
     for (const Case c : {Case{1900, 8}, Case{1984, 10}, Case{2001, 4}, Case{2002, 0}, Case{2031, 3}})
         EXPECT_EQ(corvane::leap_month(c.year), c.leap) << c.year;
-    EXPECT_EQ(CalendarErrorOf([] {
-                  corvane::leap_month(1899);
-              }),
-              9);
-    EXPECT_EQ(CalendarErrorOf([] {
-                  corvane::leap_month(2032);
-              }),
-              9);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::leap_month(1899); }), 9);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::leap_month(2032); }), 9);
 
     EXPECT_EQ(corvane::month_length(1900, 8, true), 29u);
     EXPECT_EQ(corvane::month_length(1900, 8), 30u);
     EXPECT_EQ(corvane::month_length(1902, 1), 30u);
     EXPECT_EQ(corvane::month_length(2002, 7), 29u);
-    EXPECT_EQ(CalendarErrorOf([] {
-                  corvane::month_length(2002, 4, true);
-              }),
-              5);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::month_length(2002, 4, true); }), 5);
     EXPECT_EQ(corvane::month_length(2031, 12), 29u); // known from the table, though it begins after the range
-    EXPECT_EQ(CalendarErrorOf([] {
-                  corvane::month_length(2032, 1);
-              }),
-              9);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::month_length(2032, 1); }), 9);
 }
 
 TEST(CalendarConversion, TheRangeIsTheTablesSpan)

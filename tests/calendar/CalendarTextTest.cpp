@@ -29,14 +29,8 @@ TEST(CalendarText, MonthAndDayNames)
         EXPECT_EQ(corvane::day_name(c.date), c.day) << c.date.day;
     }
     // Only dates that exist have names.
-    EXPECT_EQ(CalendarErrorOf([] {
-                  corvane::month_name({2002, 4, true, 1});
-              }),
-              5);
-    EXPECT_EQ(CalendarErrorOf([] {
-                  corvane::day_name({2002, 7, false, 30});
-              }),
-              5);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::month_name({2002, 4, true, 1}); }), 5);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::day_name({2002, 7, false, 30}); }), 5);
 }
 
 TEST(CalendarText, StemBranchNamesAndZodiacAnimals)
@@ -45,19 +39,12 @@ TEST(CalendarText, StemBranchNamesAndZodiacAnimals)
     EXPECT_EQ(corvane::stem_branch(11), "甲戌");
     EXPECT_EQ(corvane::stem_branch(60), "癸亥");
     for (const int n : {0, 61, -1})
-        EXPECT_EQ(CalendarErrorOf([n] {
-                      corvane::stem_branch(n);
-                  }),
-                  5)
-            << n;
+        EXPECT_EQ(CalendarErrorOf([n] { corvane::stem_branch(n); }), 5) << n;
 
     EXPECT_EQ(corvane::zodiac(1984), "鼠");
     EXPECT_EQ(corvane::zodiac(2002), "马");
     EXPECT_EQ(corvane::zodiac(1983), "猪");
-    EXPECT_EQ(CalendarErrorOf([] {
-                  corvane::zodiac(2032);
-              }),
-              9);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::zodiac(2032); }), 9);
 }
 
 TEST(CalendarText, FestivalsTheFirstTableThatMatchesWins)
@@ -79,10 +66,7 @@ TEST(CalendarText, FestivalsTheFirstTableThatMatchesWins)
     };
     for (const Case &c : cases)
         EXPECT_EQ(corvane::festival(c.day), c.festival) << unsigned(c.day.month()) << "-" << unsigned(c.day.day());
-    EXPECT_EQ(CalendarErrorOf([] {
-                  corvane::festival(2032y / January / 1);
-              }),
-              9);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::festival(2032y / January / 1); }), 9);
 }
 
 TEST(CalendarText, CaptionsInEveryFormat)
@@ -103,14 +87,8 @@ TEST(CalendarText, CaptionsInEveryFormat)
     };
     for (const Case &c : cases)
         EXPECT_EQ(corvane::caption(c.day, c.format), c.caption);
-    EXPECT_EQ(CalendarErrorOf([] {
-                  corvane::caption(2002y / July / 19, corvane::caption_format(5));
-              }),
-              5);
-    EXPECT_EQ(CalendarErrorOf([] {
-                  corvane::caption(1900y / January / 1, week);
-              }),
-              9);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::caption(2002y / July / 19, corvane::caption_format(5)); }), 5);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::caption(1900y / January / 1, week); }), 9);
 }
 
 TEST(CalendarText, SexagenaryNumbersOfMomentsInChinaStandardTime)
@@ -137,10 +115,7 @@ TEST(CalendarText, SexagenaryNumbersOfMomentsInChinaStandardTime)
     // An instant is read in China Standard Time: 02:30 UTC is 10:30 there.
     EXPECT_EQ(corvane::sexagenary_of(sys_days{2002y / July / 19} + 2h + 30min),
               corvane::sexagenary_of(local_days{2002y / July / 19} + 10h + 30min));
-    EXPECT_EQ(CalendarErrorOf([] {
-                  corvane::sexagenary_of(local_days{2032y / January / 1});
-              }),
-              9);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::sexagenary_of(local_days{2032y / January / 1}); }), 9);
 }
 
 TEST(CalendarText, SolarTermsOfAYear)
@@ -165,20 +140,11 @@ TEST(CalendarText, SolarTermsOfAYear)
         int error;
     };
     for (const Case c : {Case{1899, 1, 9}, Case{2032, 1, 9}, Case{2002, 0, 5}, Case{2002, 25, 5}}) {
-        EXPECT_EQ(CalendarErrorOf([c] {
-                      corvane::solar_term_of(c.year, c.number);
-                  }),
-                  c.error)
+        EXPECT_EQ(CalendarErrorOf([c] { corvane::solar_term_of(c.year, c.number); }), c.error)
             << c.year << " " << c.number;
-        EXPECT_EQ(CalendarErrorOf([c] {
-                      corvane::solar_term_text(c.year, c.number);
-                  }),
-                  c.error);
+        EXPECT_EQ(CalendarErrorOf([c] { corvane::solar_term_text(c.year, c.number); }), c.error);
     }
-    EXPECT_EQ(CalendarErrorOf([] {
-                  corvane::solar_terms(2032);
-              }),
-              9);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::solar_terms(2032); }), 9);
 }
 
 TEST(CalendarText, EveryYearsTermsFollowEachOtherTwoAMonthInChinaStandardTime)

@@ -3,7 +3,7 @@
 #include "CorvcalRange.h"
 #include "DisplayWidth.h"
 #include "MonthGrid.h"
-#include "Utf8.h"
+#include "platform/automation/Utf8.h"
 
 #include "platform/date/Clock.h"
 #include "platform/date/DateValue.h"
@@ -31,7 +31,7 @@ std::vector<Word> Words(const std::string &line)
     int column = 0;
     for (std::size_t pos = 0; pos < line.size();) {
         const std::size_t start = pos;
-        const char32_t c = corvcal::DecodeUtf8(line, pos);
+        const char32_t c = DecodeUtf8(line, pos);
         const int width = corvcal::CodepointWidth(c);
         if (c != ' ') {
             if (words.empty() || words.back().column + words.back().width != column)
@@ -72,9 +72,7 @@ void ExpectWeeks(const std::vector<std::string> &lines,
     for (std::size_t i = first; i + 1 < first + count; i += 2) {
         const auto inGrid = [left](const std::string &line) {
             std::vector<Word> words = Words(line);
-            std::erase_if(words, [left](const Word &w) {
-                return w.column < left || w.column >= left + kGridWidth;
-            });
+            std::erase_if(words, [left](const Word &w) { return w.column < left || w.column >= left + kGridWidth; });
             return words;
         };
         const std::vector<Word> numbers = inGrid(lines[i]), names = inGrid(lines[i + 1]);

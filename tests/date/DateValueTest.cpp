@@ -116,15 +116,34 @@ TEST(DateValue, TimesRollOverWholeDays)
     EXPECT_EQ(Split(FromHms(0, 0, -1)).day, DaysFromYmd(1899, 12, 29));
 }
 
-TEST(DateValue, MonthLengthsAndLeapYears)
+// Month and year lengths and serials of real days are compile-time facts.
+static_assert(!IsLeapYear(1900) && IsLeapYear(2000) && IsLeapYear(2024) && !IsLeapYear(2030));
+static_assert(DaysInYear(1900) == 365 && DaysInYear(2000) == 366);
+static_assert(DaysInMonth(1900, 2) == 28 && DaysInMonth(2000, 2) == 29);
+static_assert(DaysInMonth(2002, 4) == 30 && DaysInMonth(2002, 12) == 31);
+static_assert(SerialOf(1899, 12, 30) == 0 && SerialOf(1899, 12, 29) == -1 && SerialOf(1900, 3, 1) == 61);
+static_assert(SerialOf(1901, 1, 1) == 367 && SerialOf(2030, 12, 31) == 47848);
+
+TEST(DateValue, DatesAreHeldToARangeOfYearsByTheirMonthAndDay)
 {
-    EXPECT_FALSE(IsLeapYear(1900));
-    EXPECT_TRUE(IsLeapYear(2000));
-    EXPECT_TRUE(IsLeapYear(2024));
-    EXPECT_EQ(DaysInMonth(1900, 2), 28);
-    EXPECT_EQ(DaysInMonth(2000, 2), 29);
-    EXPECT_EQ(DaysInMonth(2002, 4), 30);
-    EXPECT_EQ(DaysInMonth(2002, 12), 31);
+    const auto at = [](int y, int m, int d, int h, int min) { return FromYmd(y, m, d) + FromHms(h, min, 0); };
+    constexpr YearRange years{1901, 2030};
+    struct Case {
+        Date given;
+        Date stored;
+    };
+    const Case cases[] = {
+        {at(2040, 5, 17, 14, 30), FromYmd(2030, 5, 17)}, // above: year replaced, time dropped
+        {FromYmd(1896, 2, 29), FromYmd(1901, 3, 1)}, // 1901 has no 29 February
+        {at(2002, 6, 10, 8, 15), at(2002, 6, 10, 8, 15)}, // inside: kept with its time
+        {at(1901, 1, 1, 0, 0), at(1901, 1, 1, 0, 0)},
+        {at(2030, 12, 31, 23, 59), at(2030, 12, 31, 23, 59)},
+        {FromYmd(2031, 1, 1), FromYmd(2030, 1, 1)},
+        {FromYmd(1900, 12, 31), FromYmd(1901, 12, 31)},
+        {0.0, FromYmd(1901, 12, 30)}, // the zero date is 1899-12-30
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ClampToYears(c.given, years), c.stored) << c.given;
 }
 
 // Every day of 1800..2100 survives the trip through the serial number and its parts.

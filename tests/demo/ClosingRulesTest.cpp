@@ -37,9 +37,7 @@ TEST_F(ClosingRules, AfterThePickerFormWasShownClosingTheMainFormOpensNothing)
         bool closePickerFirst;
     };
     for (const Case c : {Case{"picker still open", false}, Case{"picker closed before", true}}) {
-        corvdemo::ModDemoPub fresh([this] {
-            ++quits;
-        });
+        corvdemo::ModDemoPub fresh([this] { ++quits; });
         quits = 0;
         fresh.Main();
         Click(fresh.MainForm(), "CmdNext");

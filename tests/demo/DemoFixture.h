@@ -73,7 +73,5 @@ protected:
     RecordingPresenter messages;
     corvdemo::ScopedMessagePresenter presenter{messages};
     int quits = 0;
-    corvdemo::ModDemoPub program{[this] {
-        ++quits;
-    }};
+    corvdemo::ModDemoPub program{[this] { ++quits; }};
 };

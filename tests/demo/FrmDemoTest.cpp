@@ -117,9 +117,7 @@ TEST_F(FrmDemoTest, TheEraModeOptionChoosesLunarOrSolarTermMonths)
 
 TEST_F(FrmDemoTest, TheColourBarsMixTheSwatchAndSetWritesItToTheChosenCalendarColour)
 {
-    const auto swatch = [this] {
-        return Part<QLabel>(form, "LabCol")->palette().color(QPalette::Window);
-    };
+    const auto swatch = [this] { return Part<QLabel>(form, "LabCol")->palette().color(QPalette::Window); };
     for (int i = 0; i < 3; ++i)
         Part<QScrollBar>(form, "VScR", i)->setValue(255);
     EXPECT_EQ(TextOf("TxtR", 0), QStringLiteral("0"));

@@ -117,9 +117,7 @@ TEST_F(FrmvwDemoTest, APickInTheDropDownReachesTheForm)
     QWidget *grid = Part<QWidget>(*dropDown, "PicMonth");
     const double before = DateOf(form.Control("QxMonthVw"));
     QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(grid->width() / 2, grid->height() * 3 / 4));
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        return DateOf(form.Control("DateUpDown")) != before;
-    }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return DateOf(form.Control("DateUpDown")) != before; }));
     EXPECT_EQ(DateOf(form.Control("DateUpDown")), DateOf(form.Control("QxMonthVw")));
     EXPECT_EQ(Selected(), Caption());
 }

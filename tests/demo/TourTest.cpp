@@ -78,26 +78,16 @@ TEST_F(Tour, FailsNamingTheStepThatWentWrong)
         const char *says;
     };
     const Case cases[] = {
-        {"FrmDemo: step the 当前值 spin control up",
-         [] {
-             delete UpButtonIn("当前值");
-         },
-         "no up button"},
+        {"FrmDemo: step the 当前值 spin control up", [] { delete UpButtonIn("当前值"); }, "no up button"},
         {"FrmDemo: the six method buttons",
          [] {
              // A step of DateUD moves the demo date: every message differs.
              UpButtonIn("方法演示")->setValue(1);
          },
          "the messages"},
-        {"FrmvwDemo: 日期格式 five times",
-         [] {
-             PartOfAnyForm<QPushButton>("CmdFormat")->click();
-         },
-         "AgrDateFormat"},
+        {"FrmvwDemo: 日期格式 five times", [] { PartOfAnyForm<QPushButton>("CmdFormat")->click(); }, "AgrDateFormat"},
         {"FrmDemo: colour bars to 255, 128, 0 and 设定 文字前景色",
-         [] {
-             PartOfAnyForm<QComboBox>("CmbCol")->setCurrentIndex(0);
-         },
+         [] { PartOfAnyForm<QComboBox>("CmbCol")->setCurrentIndex(0); },
          "the chosen colour"},
     };
     for (const Case &c : cases) {

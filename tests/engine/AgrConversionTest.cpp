@@ -43,27 +43,17 @@ TEST(UniToAgrDate, GoldenDates)
 
 TEST(UniToAgrDate, DaysOutsideTheTableAreSubscriptErrors)
 {
-    EXPECT_EQ(ErrorOf([&] {
-                  UniToAgrDate(1900, 1, 30);
-              }),
+    EXPECT_EQ(ErrorOf([&] { UniToAgrDate(1900, 1, 30); }),
               9); // lunar year 1899
-    EXPECT_EQ(ErrorOf([&] {
-                  UniToAgrDate(1899, 12, 31);
-              }),
-              9);
-    EXPECT_EQ(ErrorOf([&] {
-                  UniToAgrDate(2032, 1, 1);
-              }),
-              9);
+    EXPECT_EQ(ErrorOf([&] { UniToAgrDate(1899, 12, 31); }), 9);
+    EXPECT_EQ(ErrorOf([&] { UniToAgrDate(2032, 1, 1); }), 9);
 }
 
 TEST(UniToAgrDate, TheLeapMonthOf1900FollowsTheEighth)
 {
     // Walk from lunar 1900 "8" day 30 over the leap month to "9" day 1.
     const corvane::date::Date eighth30 = AgrToUniDate(1900, "8", 30);
-    const auto ymd = [](corvane::date::Date d) {
-        return corvane::date::YmdOf(d);
-    };
+    const auto ymd = [](corvane::date::Date d) { return corvane::date::YmdOf(d); };
     const auto next = ymd(eighth30 + 1);
     EXPECT_EQ(UniToAgrDate(next.year, next.month, next.day), (AgrDate{1900, "8R", 1, 9}));
     const auto leapEnd = ymd(AgrToUniDate(1900, "8R", 29) + 1);
@@ -116,29 +106,15 @@ TEST(AgrMonthSlot, TheLeapMonthAndTheMonthsAfterItMoveOneSlotOn)
     };
     for (const Case &c : cases)
         EXPECT_EQ(AgrMonthSlot(c.year, c.month, c.leap), c.slot) << c.year << '-' << c.month << (c.leap ? "R" : "");
-    EXPECT_EQ(ErrorOf([] {
-                  AgrMonthSlot(2032, 1, false);
-              }),
-              9);
+    EXPECT_EQ(ErrorOf([] { AgrMonthSlot(2032, 1, false); }), 9);
 }
 
 TEST(AgrToUniDate, RejectsYearsOutsideTheTableAndOverflow)
 {
-    EXPECT_EQ(ErrorOf([&] {
-                  AgrToUniDate(1899, "1", 1);
-              }),
-              9);
-    EXPECT_EQ(ErrorOf([&] {
-                  AgrToUniDate(2032, "1", 1);
-              }),
-              9);
-    EXPECT_EQ(ErrorOf([&] {
-                  AgrDateToDayNumber(2002, "1", 32767);
-              }),
-              6);
-    EXPECT_EQ(ErrorOf([&] {
-                  AgrDateToDayNumber(2002, "15", 1);
-              }),
+    EXPECT_EQ(ErrorOf([&] { AgrToUniDate(1899, "1", 1); }), 9);
+    EXPECT_EQ(ErrorOf([&] { AgrToUniDate(2032, "1", 1); }), 9);
+    EXPECT_EQ(ErrorOf([&] { AgrDateToDayNumber(2002, "1", 32767); }), 6);
+    EXPECT_EQ(ErrorOf([&] { AgrDateToDayNumber(2002, "15", 1); }),
               9); // no 15th slot to sum up to
 }
 

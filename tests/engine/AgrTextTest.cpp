@@ -22,18 +22,9 @@ TEST(AgrText, DayNames)
                                       "廿四",  "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
     for (int day = 1; day <= 30; ++day)
         EXPECT_EQ(GetAgrDayName(day), expected[day]) << day;
-    EXPECT_EQ(ErrorOf([&] {
-                  GetAgrDayName(0);
-              }),
-              5);
-    EXPECT_EQ(ErrorOf([&] {
-                  GetAgrDayName(31);
-              }),
-              5);
-    EXPECT_EQ(ErrorOf([&] {
-                  GetAgrDayName(40);
-              }),
-              5);
+    EXPECT_EQ(ErrorOf([&] { GetAgrDayName(0); }), 5);
+    EXPECT_EQ(ErrorOf([&] { GetAgrDayName(31); }), 5);
+    EXPECT_EQ(ErrorOf([&] { GetAgrDayName(40); }), 5);
 }
 
 TEST(AgrText, MonthNamesIncludingLeapMonths)
@@ -47,14 +38,8 @@ TEST(AgrText, MonthNamesIncludingLeapMonths)
     EXPECT_EQ(GetAgrMonthName("8R", 8), "闰八");
     EXPECT_EQ(GetAgrMonthName("4R", 5), "闰五"); // the year's leap month wins over the text
     EXPECT_EQ(GetAgrMonthName("6", 4), "六月");
-    EXPECT_EQ(ErrorOf([&] {
-                  GetAgrMonthName("0", 0);
-              }),
-              5);
-    EXPECT_EQ(ErrorOf([&] {
-                  GetAgrMonthName("13", 0);
-              }),
-              5);
+    EXPECT_EQ(ErrorOf([&] { GetAgrMonthName("0", 0); }), 5);
+    EXPECT_EQ(ErrorOf([&] { GetAgrMonthName("13", 0); }), 5);
 }
 
 TEST(AgrText, StemBranchNamesOfSexagenaryNumbers)
@@ -66,14 +51,8 @@ TEST(AgrText, StemBranchNamesOfSexagenaryNumbers)
     EXPECT_EQ(GetEraName(0), "癸亥");
     EXPECT_EQ(GetEraName(61), "甲子");
     EXPECT_EQ(GetStemBranch(0, 0), "癸亥");
-    EXPECT_EQ(ErrorOf([&] {
-                  GetStemBranch(11, 1);
-              }),
-              5);
-    EXPECT_EQ(ErrorOf([&] {
-                  GetEraName(-1);
-              }),
-              5);
+    EXPECT_EQ(ErrorOf([&] { GetStemBranch(11, 1); }), 5);
+    EXPECT_EQ(ErrorOf([&] { GetEraName(-1); }), 5);
     // All 60 names are distinct and each stem pairs only with branches of its parity.
     std::vector<std::string> names;
     for (int n = 1; n <= 60; ++n) {
@@ -96,10 +75,7 @@ TEST(AgrText, YearMonthAndZodiacNames)
     EXPECT_EQ(GetYearZodiacName(1984), "鼠");
     EXPECT_EQ(GetYearZodiacName(2002), "马");
     EXPECT_EQ(GetYearZodiacName(1983), "猪"); // the last animal, where the branch wraps
-    EXPECT_EQ(ErrorOf([&] {
-                  GetZodiacName(13);
-              }),
-              5);
+    EXPECT_EQ(ErrorOf([&] { GetZodiacName(13); }), 5);
 }
 
 TEST(AgrText, DayStemBranchNumbers)

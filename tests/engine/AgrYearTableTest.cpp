@@ -31,22 +31,10 @@ TEST(AgrYearTable, RowsReadAsTheListingSays)
 
 TEST(AgrYearTable, YearsOutsideTheTableAreSubscriptErrors)
 {
-    EXPECT_EQ(ErrorOf([&] {
-                  AgrYear(1899);
-              }),
-              9);
-    EXPECT_EQ(ErrorOf([&] {
-                  AgrYear(2032);
-              }),
-              9);
-    EXPECT_EQ(ErrorOf([&] {
-                  ExtraDaysBefore(2032, 1);
-              }),
-              9);
-    EXPECT_EQ(ErrorOf([&] {
-                  ExtraDaysBefore(2002, 14);
-              }),
-              9);
+    EXPECT_EQ(ErrorOf([&] { AgrYear(1899); }), 9);
+    EXPECT_EQ(ErrorOf([&] { AgrYear(2032); }), 9);
+    EXPECT_EQ(ErrorOf([&] { ExtraDaysBefore(2032, 1); }), 9);
+    EXPECT_EQ(ErrorOf([&] { ExtraDaysBefore(2002, 14); }), 9);
     EXPECT_NO_THROW(AgrYear(1900));
     EXPECT_NO_THROW(AgrYear(2031));
 }

@@ -70,10 +70,7 @@ TEST(MonthCells, CellsPastTheMonthKeepAnEarlierFill)
     const DayCell july31 = MonthCells()[31];
     FillMonthCells(2002, 2, 28);
     EXPECT_EQ(MonthCells()[31], july31);
-    EXPECT_EQ(ErrorOf([&] {
-                  FillMonthCells(1900, 1, 31);
-              }),
-              9);
+    EXPECT_EQ(ErrorOf([&] { FillMonthCells(1900, 1, 31); }), 9);
 }
 
 struct CaptionCase {
@@ -96,10 +93,7 @@ TEST(DateCaption, AllFormats)
     };
     for (const auto &c : cases)
         EXPECT_EQ(GetDateCaption(date::FromYmd(c.year, c.month, c.day), c.format), c.expected) << c.format;
-    EXPECT_EQ(ErrorOf([&] {
-                  GetDateCaption(date::FromYmd(2032, 1, 1), 0);
-              }),
-              9);
+    EXPECT_EQ(ErrorOf([&] { GetDateCaption(date::FromYmd(2032, 1, 1), 0); }), 9);
 }
 
 } // namespace

@@ -85,38 +85,14 @@ TEST(STermTable, EveryMomentIsInItsMonthAndNearTheFormulasDay)
 
 TEST(STermTable, OutOfRangeYearsAndTerms)
 {
-    EXPECT_EQ(ErrorOf([&] {
-                  GetsTermText(1899, 1);
-              }),
-              9);
-    EXPECT_EQ(ErrorOf([&] {
-                  GetsTermText(2032, 1);
-              }),
-              9);
-    EXPECT_EQ(ErrorOf([&] {
-                  GetsTermText(2002, 25);
-              }),
-              9);
-    EXPECT_EQ(ErrorOf([&] {
-                  GetsTermText(2002, 0);
-              }),
-              5);
-    EXPECT_EQ(ErrorOf([&] {
-                  GetsTermMoment(2032, 1);
-              }),
-              9);
-    EXPECT_EQ(ErrorOf([&] {
-                  GetsTermDay(2002, 25);
-              }),
-              9);
-    EXPECT_EQ(ErrorOf([&] {
-                  STermDayOfMonth(2032, 1);
-              }),
-              9);
-    EXPECT_EQ(ErrorOf([&] {
-                  STermDayOfMonth(2009, 0);
-              }),
-              9);
+    EXPECT_EQ(ErrorOf([&] { GetsTermText(1899, 1); }), 9);
+    EXPECT_EQ(ErrorOf([&] { GetsTermText(2032, 1); }), 9);
+    EXPECT_EQ(ErrorOf([&] { GetsTermText(2002, 25); }), 9);
+    EXPECT_EQ(ErrorOf([&] { GetsTermText(2002, 0); }), 5);
+    EXPECT_EQ(ErrorOf([&] { GetsTermMoment(2032, 1); }), 9);
+    EXPECT_EQ(ErrorOf([&] { GetsTermDay(2002, 25); }), 9);
+    EXPECT_EQ(ErrorOf([&] { STermDayOfMonth(2032, 1); }), 9);
+    EXPECT_EQ(ErrorOf([&] { STermDayOfMonth(2009, 0); }), 9);
     EXPECT_NO_THROW(GetsTermDay(2040, 1)); // the formula itself has no year range
 }
 

@@ -119,186 +119,42 @@ TEST_F(AbiMisuse, NullPointersAreErrorsNeverCrashes)
     corv_object *out = nullptr;
 
     ExpectFailures({
-        {"add_ref(NULL)",
-         424,
-         [] {
-             return corv_add_ref(nullptr);
-         }},
-        {"release(NULL)",
-         424,
-         [] {
-             return corv_release(nullptr);
-         }},
-        {"invoke(NULL)",
-         424,
-         [&] {
-             return corv_invoke(nullptr, 0, CORV_PROPERTY_GET, nullptr, 0, &v);
-         }},
-        {"object_class(NULL)",
-         424,
-         [&] {
-             return corv_object_class(nullptr, &cls);
-         }},
-        {"object_class(, NULL)",
-         5,
-         [&] {
-             return corv_object_class(object, nullptr);
-         }},
-        {"invoke with argc but no args",
-         5,
-         [&] {
-             return corv_invoke(object, 0, CORV_PROPERTY_PUT, nullptr, 1, &v);
-         }},
-        {"ids_of_names(, NULL names)",
-         5,
-         [&] {
-             return corv_ids_of_names(object, nullptr, 1, &id);
-         }},
-        {"ids_of_names(, NULL ids)",
-         5,
-         [&] {
-             return corv_ids_of_names(object, nullName, 1, nullptr);
-         }},
-        {"ids_of_names with a NULL name",
-         438,
-         [&] {
-             return corv_ids_of_names(object, nullName, 1, &id);
-         }},
-        {"ids_of_names with an empty name",
-         438,
-         [&] {
-             return corv_ids_of_names(object, emptyName, 1, &id);
-         }},
-        {"advise(, NULL sink)",
-         5,
-         [&] {
-             return corv_advise(object, nullptr, nullptr, &cookie);
-         }},
-        {"advise(, NULL cookie)",
-         5,
-         [&] {
-             return corv_advise(object, NoopSink, nullptr, nullptr);
-         }},
-        {"load(, NULL bag)",
-         424,
-         [&] {
-             return corv_load(object, nullptr);
-         }},
-        {"save(, NULL bag)",
-         424,
-         [&] {
-             return corv_save(object, nullptr);
-         }},
-        {"object_window(, NULL)",
-         5,
-         [&] {
-             return corv_object_window(object, nullptr);
-         }},
-        {"create_object(NULL)",
-         5,
-         [&] {
-             return corv_create_object(nullptr, &out);
-         }},
-        {"create_object(, NULL)",
-         kAnyError,
-         [&] {
-             return corv_create_object("Corvane.CQxCal", nullptr);
-         }},
-        {"find_class(NULL)",
-         kAnyError,
-         [&] {
-             return corv_find_class(nullptr, &cls);
-         }},
-        {"find_class(, NULL)",
-         kAnyError,
-         [&] {
-             return corv_find_class("Corvane.CQxCal", nullptr);
-         }},
-        {"find_type_library(NULL)",
-         5,
-         [&] {
-             return corv_find_type_library(nullptr, &lib);
-         }},
-        {"find_type_library(, NULL)",
-         5,
-         [&] {
-             return corv_find_type_library("Corvane.CQxCal", nullptr);
-         }},
-        {"variant_copy(NULL,)",
-         5,
-         [&] {
-             return corv_variant_copy(nullptr, &v);
-         }},
-        {"variant_copy(, NULL)",
-         5,
-         [&] {
-             return corv_variant_copy(&v, nullptr);
-         }},
-        {"variant_set_string(, NULL)",
-         kAnyError,
-         [&] {
-             return corv_variant_set_string(&v, nullptr);
-         }},
-        {"variant_set_string(NULL,)",
-         kAnyError,
-         [&] {
-             return corv_variant_set_string(nullptr, "x");
-         }},
-        {"variant_set_record(, NULL names)",
-         kAnyError,
-         [&] {
-             return corv_variant_set_record(&v, "R", 2, nullptr);
-         }},
-        {"bag_create(NULL)",
-         kAnyError,
-         [] {
-             return corv_bag_create(nullptr);
-         }},
-        {"bag_load_file(NULL,)",
-         kAnyError,
-         [] {
-             return corv_bag_load_file(nullptr, "/nonexistent");
-         }},
-        {"bag_load_file(, NULL)",
-         5,
-         [&] {
-             return corv_bag_load_file(bag, nullptr);
-         }},
-        {"bag_save_file(, NULL)",
-         5,
-         [&] {
-             return corv_bag_save_file(bag, nullptr);
-         }},
-        {"bag_read(, NULL key)",
-         5,
-         [&] {
-             return corv_bag_read(bag, nullptr, nullptr, &v);
-         }},
-        {"bag_read(, NULL out)",
-         5,
-         [&] {
-             return corv_bag_read(bag, "K", nullptr, nullptr);
-         }},
-        {"bag_write(, NULL value)",
-         5,
-         [&] {
-             return corv_bag_write(bag, "K", nullptr, nullptr);
-         }},
-        {"bag_entry past the end",
-         kAnyError,
-         [&] {
-             return corv_bag_entry(bag, 99, &key, nullptr);
-         }},
-        {"registry_path(NULL)",
-         5,
-         [] {
-             return corv_registry_path(nullptr);
-         }},
-        {"register_library(NULL)",
-         5,
-         [] {
-             return corv_register_library(nullptr, nullptr);
-         }},
+        {"add_ref(NULL)", 424, [] { return corv_add_ref(nullptr); }},
+        {"release(NULL)", 424, [] { return corv_release(nullptr); }},
+        {"invoke(NULL)", 424, [&] { return corv_invoke(nullptr, 0, CORV_PROPERTY_GET, nullptr, 0, &v); }},
+        {"object_class(NULL)", 424, [&] { return corv_object_class(nullptr, &cls); }},
+        {"object_class(, NULL)", 5, [&] { return corv_object_class(object, nullptr); }},
+        {"invoke with argc but no args", 5, [&] { return corv_invoke(object, 0, CORV_PROPERTY_PUT, nullptr, 1, &v); }},
+        {"ids_of_names(, NULL names)", 5, [&] { return corv_ids_of_names(object, nullptr, 1, &id); }},
+        {"ids_of_names(, NULL ids)", 5, [&] { return corv_ids_of_names(object, nullName, 1, nullptr); }},
+        {"ids_of_names with a NULL name", 438, [&] { return corv_ids_of_names(object, nullName, 1, &id); }},
+        {"ids_of_names with an empty name", 438, [&] { return corv_ids_of_names(object, emptyName, 1, &id); }},
+        {"advise(, NULL sink)", 5, [&] { return corv_advise(object, nullptr, nullptr, &cookie); }},
+        {"advise(, NULL cookie)", 5, [&] { return corv_advise(object, NoopSink, nullptr, nullptr); }},
+        {"load(, NULL bag)", 424, [&] { return corv_load(object, nullptr); }},
+        {"save(, NULL bag)", 424, [&] { return corv_save(object, nullptr); }},
+        {"object_window(, NULL)", 5, [&] { return corv_object_window(object, nullptr); }},
+        {"create_object(NULL)", 5, [&] { return corv_create_object(nullptr, &out); }},
+        {"create_object(, NULL)", kAnyError, [&] { return corv_create_object("Corvane.CQxCal", nullptr); }},
+        {"find_class(NULL)", kAnyError, [&] { return corv_find_class(nullptr, &cls); }},
+        {"find_class(, NULL)", kAnyError, [&] { return corv_find_class("Corvane.CQxCal", nullptr); }},
+        {"find_type_library(NULL)", 5, [&] { return corv_find_type_library(nullptr, &lib); }},
+        {"find_type_library(, NULL)", 5, [&] { return corv_find_type_library("Corvane.CQxCal", nullptr); }},
+        {"variant_copy(NULL,)", 5, [&] { return corv_variant_copy(nullptr, &v); }},
+        {"variant_copy(, NULL)", 5, [&] { return corv_variant_copy(&v, nullptr); }},
+        {"variant_set_string(, NULL)", kAnyError, [&] { return corv_variant_set_string(&v, nullptr); }},
+        {"variant_set_string(NULL,)", kAnyError, [&] { return corv_variant_set_string(nullptr, "x"); }},
+        {"variant_set_record(, NULL names)", kAnyError, [&] { return corv_variant_set_record(&v, "R", 2, nullptr); }},
+        {"bag_create(NULL)", kAnyError, [] { return corv_bag_create(nullptr); }},
+        {"bag_load_file(NULL,)", kAnyError, [] { return corv_bag_load_file(nullptr, "/nonexistent"); }},
+        {"bag_load_file(, NULL)", 5, [&] { return corv_bag_load_file(bag, nullptr); }},
+        {"bag_save_file(, NULL)", 5, [&] { return corv_bag_save_file(bag, nullptr); }},
+        {"bag_read(, NULL key)", 5, [&] { return corv_bag_read(bag, nullptr, nullptr, &v); }},
+        {"bag_read(, NULL out)", 5, [&] { return corv_bag_read(bag, "K", nullptr, nullptr); }},
+        {"bag_write(, NULL value)", 5, [&] { return corv_bag_write(bag, "K", nullptr, nullptr); }},
+        {"bag_entry past the end", kAnyError, [&] { return corv_bag_entry(bag, 99, &key, nullptr); }},
+        {"registry_path(NULL)", 5, [] { return corv_registry_path(nullptr); }},
+        {"register_library(NULL)", 5, [] { return corv_register_library(nullptr, nullptr); }},
     });
     EXPECT_EQ(out, nullptr);
     EXPECT_EQ(corv_bag_count(nullptr), 0u);
@@ -333,61 +189,17 @@ TEST_F(AbiMisuse, AReleasedHandleAnswersObjectRequiredAndLeavesOthersAlone)
         const char *name = "Refresh";
         std::int32_t id = 0;
         ExpectFailures({
-            {"a second release",
-             424,
-             [&] {
-                 return corv_release(stale);
-             }},
-            {"add_ref",
-             424,
-             [&] {
-                 return corv_add_ref(stale);
-             }},
-            {"invoke",
-             424,
-             [&] {
-                 return corv_invoke(stale, 0, CORV_PROPERTY_GET, nullptr, 0, &v);
-             }},
-            {"object_class",
-             424,
-             [&] {
-                 return corv_object_class(stale, &cls);
-             }},
-            {"ids_of_names",
-             424,
-             [&] {
-                 return corv_ids_of_names(stale, &name, 1, &id);
-             }},
-            {"advise",
-             424,
-             [&] {
-                 return corv_advise(stale, NoopSink, nullptr, &cookie);
-             }},
-            {"unadvise",
-             424,
-             [&] {
-                 return corv_unadvise(stale, 1);
-             }},
-            {"init_new",
-             424,
-             [&] {
-                 return corv_init_new(stale);
-             }},
-            {"save",
-             424,
-             [&] {
-                 return corv_save(stale, bag);
-             }},
-            {"load",
-             424,
-             [&] {
-                 return corv_load(stale, bag);
-             }},
-            {"object_window",
-             424,
-             [&] {
-                 return corv_object_window(stale, &window);
-             }},
+            {"a second release", 424, [&] { return corv_release(stale); }},
+            {"add_ref", 424, [&] { return corv_add_ref(stale); }},
+            {"invoke", 424, [&] { return corv_invoke(stale, 0, CORV_PROPERTY_GET, nullptr, 0, &v); }},
+            {"object_class", 424, [&] { return corv_object_class(stale, &cls); }},
+            {"ids_of_names", 424, [&] { return corv_ids_of_names(stale, &name, 1, &id); }},
+            {"advise", 424, [&] { return corv_advise(stale, NoopSink, nullptr, &cookie); }},
+            {"unadvise", 424, [&] { return corv_unadvise(stale, 1); }},
+            {"init_new", 424, [&] { return corv_init_new(stale); }},
+            {"save", 424, [&] { return corv_save(stale, bag); }},
+            {"load", 424, [&] { return corv_load(stale, bag); }},
+            {"object_window", 424, [&] { return corv_object_window(stale, &window); }},
         });
         EXPECT_NE(std::string(corv_last_error_message()).find("released"), std::string::npos);
         EXPECT_EQ(window, nullptr);
@@ -420,56 +232,18 @@ TEST_F(AbiMisuse, CallsFromAnotherThreadAreRefusedAndChangeNothing)
             const char *name = "Refresh";
             std::int32_t id = 0;
             ExpectFailures({
-                {"add_ref",
-                 CORV_E_WRONG_THREAD,
-                 [&] {
-                     return corv_add_ref(object);
-                 }},
-                {"release",
-                 CORV_E_WRONG_THREAD,
-                 [&] {
-                     return corv_release(object);
-                 }},
+                {"add_ref", CORV_E_WRONG_THREAD, [&] { return corv_add_ref(object); }},
+                {"release", CORV_E_WRONG_THREAD, [&] { return corv_release(object); }},
                 {"invoke",
                  CORV_E_WRONG_THREAD,
-                 [&] {
-                     return corv_invoke(object, 0, CORV_PROPERTY_GET, nullptr, 0, &v);
-                 }},
-                {"object_class",
-                 CORV_E_WRONG_THREAD,
-                 [&] {
-                     return corv_object_class(object, &cls);
-                 }},
-                {"ids_of_names",
-                 CORV_E_WRONG_THREAD,
-                 [&] {
-                     return corv_ids_of_names(object, &name, 1, &id);
-                 }},
-                {"advise",
-                 CORV_E_WRONG_THREAD,
-                 [&] {
-                     return corv_advise(object, NoopSink, nullptr, &cookie);
-                 }},
-                {"init_new",
-                 CORV_E_WRONG_THREAD,
-                 [&] {
-                     return corv_init_new(object);
-                 }},
-                {"save",
-                 CORV_E_WRONG_THREAD,
-                 [&] {
-                     return corv_save(object, bag);
-                 }},
-                {"load",
-                 CORV_E_WRONG_THREAD,
-                 [&] {
-                     return corv_load(object, bag);
-                 }},
-                {"object_window",
-                 CORV_E_WRONG_THREAD,
-                 [&] {
-                     return corv_object_window(object, &window);
-                 }},
+                 [&] { return corv_invoke(object, 0, CORV_PROPERTY_GET, nullptr, 0, &v); }},
+                {"object_class", CORV_E_WRONG_THREAD, [&] { return corv_object_class(object, &cls); }},
+                {"ids_of_names", CORV_E_WRONG_THREAD, [&] { return corv_ids_of_names(object, &name, 1, &id); }},
+                {"advise", CORV_E_WRONG_THREAD, [&] { return corv_advise(object, NoopSink, nullptr, &cookie); }},
+                {"init_new", CORV_E_WRONG_THREAD, [&] { return corv_init_new(object); }},
+                {"save", CORV_E_WRONG_THREAD, [&] { return corv_save(object, bag); }},
+                {"load", CORV_E_WRONG_THREAD, [&] { return corv_load(object, bag); }},
+                {"object_window", CORV_E_WRONG_THREAD, [&] { return corv_object_window(object, &window); }},
             });
             EXPECT_NE(std::string(corv_last_error_message()).find("thread"), std::string::npos);
             EXPECT_EQ(v.type, CORV_VT_EMPTY);
@@ -672,9 +446,8 @@ TEST_F(AbiMisuse, SinksThatFailOrThrowDoNotStopTheOthersNorTheCall)
         ASSERT_EQ(corv_unadvise(control.get(), cookie), 0);
         ASSERT_EQ(PutDate(control.get(), kJuly19), 0);
 
-        const corv::Connection throwing = control.Advise([](std::int32_t, std::span<corv::Variant>) {
-            throw std::runtime_error("host sink failure");
-        });
+        const corv::Connection throwing = control.Advise(
+            [](std::int32_t, std::span<corv::Variant>) { throw std::runtime_error("host sink failure"); });
         std::uint32_t failing = 0;
         ASSERT_EQ(corv_advise(control.get(), FailingSink, nullptr, &failing), 0);
         SinkLog behind;

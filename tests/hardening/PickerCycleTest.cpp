@@ -6,8 +6,8 @@
 #include "StressCount.h"
 #include "controls/picker/PickerFixture.h"
 
-#include "controls/month/MonthRange.h"
 #include "controls/month/QxMonth.h"
+#include "engine/PublishedRange.h"
 
 #include <algorithm>
 #include <iostream>
@@ -21,8 +21,8 @@ TEST_F(PickerTest, OpenPickCloseCyclesEndWithTheDatePickedAndOneChangeEach)
     ShowHost();
     events.clear();
     std::mt19937 random(19010101);
-    const date::Date first = date::FromYmd(month::kFirstYear, 1, 1);
-    const date::Date last = date::FromYmd(month::kLastYear, 12, 31);
+    const date::Date first = ModAgrCAl::kFirstPublishedDate;
+    const date::Date last = ModAgrCAl::kLastPublishedDate;
     for (long cycle = 0; cycle < cycles; ++cycle) {
         ClickDropButton();
         Settle();

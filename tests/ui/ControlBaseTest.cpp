@@ -182,12 +182,8 @@ TEST(ControlBase, KeysReachTheSurfaceEventsOnlyWhenTheSurfaceHoldsTheFocus)
 TEST(ControlBase, ByReferenceArgumentsComeBackAsTheSinksLeaveThem)
 {
     const auto toy = MakeObject<ToyControl>();
-    toy->Advise(MakeEventSink([](DispId, std::span<Variant>) {
-        throw AutomationError(ErrorNumber::Overflow);
-    }));
-    toy->Advise(MakeEventSink([](DispId, std::span<Variant> args) {
-        args[0].Assign(Variant(std::int32_t(42)));
-    }));
+    toy->Advise(MakeEventSink([](DispId, std::span<Variant>) { throw AutomationError(ErrorNumber::Overflow); }));
+    toy->Advise(MakeEventSink([](DispId, std::span<Variant> args) { args[0].Assign(Variant(std::int32_t(42))); }));
     EXPECT_EQ(toy->Ping(7), 42); // the failing sink does not stop the second
 }
 

@@ -13,9 +13,7 @@ namespace
 
 int ResolveError(OleColor value)
 {
-    return ErrorOf([&] {
-        ResolveOleColor(value, QPalette());
-    });
+    return ErrorOf([&] { ResolveOleColor(value, QPalette()); });
 }
 
 } // namespace

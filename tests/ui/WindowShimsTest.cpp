@@ -103,9 +103,7 @@ TEST(UpdateLock, OneWindowAtATimeAndReleasingItRepaintsIt)
     locked.paints = 0;
     EXPECT_TRUE(LockWindowUpdate(nullptr));
     EXPECT_FALSE(IsRedrawSuspended(inner));
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return locked.paints > 0;
-    }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return locked.paints > 0; }));
     EXPECT_TRUE(LockWindowUpdate(&other));
     LockWindowUpdate(nullptr);
 }

@@ -1,6 +1,6 @@
 #include "DisplayWidth.h"
 
-#include "Utf8.h"
+#include "platform/automation/Utf8.h"
 
 #include <algorithm>
 #include <array>

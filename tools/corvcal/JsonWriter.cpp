@@ -1,6 +1,6 @@
 #include "JsonWriter.h"
 
-#include "Utf8.h"
+#include "platform/automation/Utf8.h"
 
 #include <cstdio>
 

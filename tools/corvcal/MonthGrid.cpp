@@ -28,7 +28,7 @@ std::string Title(int year, int month, bool withYear)
     title += std::to_string(month) + "月  农历" + GetAgrYearName(first.Year);
     if (last.Year != first.Year)
         title += "/" + GetAgrYearName(last.Year);
-    return title + " (" + GetZodiacName((first.Year + 8) % 12 + 1) + ")";
+    return title + " (" + GetYearZodiacName(first.Year) + ")";
 }
 
 // Text placed in a cell starting at column `left` of the cell, in reverse video when `marked`.

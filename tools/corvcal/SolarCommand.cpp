@@ -27,10 +27,8 @@ void Run(const Invocation &call, std::ostream &out)
                                             : name + " has no leap month " + std::to_string(month.month)
                                  + "; its leap month is " + std::to_string(row.LeapMonth) + "R");
     }
-    const int slot =
-        (month.leap || (row.LeapMonth != 0 && month.month > row.LeapMonth)) ? month.month + 1 : month.month;
-    const int length = 29 + row.MonthBig[std::size_t(slot - 1)];
-    const int day = ParseNumber(call.args[2], "lunar day", 1, length);
+    const int slot = AgrMonthSlot(std::int16_t(year), month.month, month.leap);
+    const int day = ParseNumber(call.args[2], "lunar day", 1, AgrMonthDays(year, month.month, month.leap));
     const std::string monthText = MakeMonthText(month.month, month.leap);
     const date::Date value = AgrToUniDate(std::int16_t(year), monthText, std::int16_t(day));
     if (call.json) {

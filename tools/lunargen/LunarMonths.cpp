@@ -32,9 +32,7 @@ bool holdsPrincipalTerm(const CalendarDays &days, std::size_t month)
     const auto term = std::lower_bound(days.principalTerms.begin(),
                                        days.principalTerms.end(),
                                        days.newMoons[month],
-                                       [](const TermDay &t, local_days day) {
-                                           return t.day < day;
-                                       });
+                                       [](const TermDay &t, local_days day) { return t.day < day; });
     return term != days.principalTerms.end() && term->day < days.newMoons[month + 1];
 }
 

@@ -146,9 +146,7 @@ int printLunarYear(const CalendarEvents &events, int lunarYear)
     std::printf("Lunar year %d: %s\n", lunarYear, rowText(row).c_str());
     std::printf("month  days  new moon             principal terms\n");
     const local_days newYear = local_days{year{lunarYear} / January / 1} + std::chrono::days{row.newYearOffset};
-    auto month = std::find_if(months.begin(), months.end(), [&](const LunarMonth &m) {
-        return m.start == newYear;
-    });
+    auto month = std::find_if(months.begin(), months.end(), [&](const LunarMonth &m) { return m.start == newYear; });
     for (std::size_t slot = 0; slot < row.monthDays.size(); ++slot, ++month) {
         const auto newMoon = std::find(days.newMoons.begin(), days.newMoons.end(), month->start);
         const CalendarEvent &moon = events.newMoons[static_cast<std::size_t>(newMoon - days.newMoons.begin())];

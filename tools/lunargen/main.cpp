@@ -12,10 +12,9 @@
 #include "tools/lunargen/ListedTableProof.h"
 #include "tools/lunargen/Reports.h"
 #include "tools/stermgen/GeneratedFile.h"
+#include "tools/stermgen/GeneratorMain.h"
 
-#include <charconv>
 #include <chrono>
-#include <exception>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -37,16 +36,6 @@ int usage()
     return kUsageError;
 }
 
-std::optional<int> parseNumber(const std::string &text, int least, int most)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || value < least || value > most) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 int run(std::string_view option, const std::string &argument)
 {
     if (option == "--output" || option == "--check") {
@@ -55,7 +44,7 @@ int run(std::string_view option, const std::string &argument)
                                     : corvane::stermgen::checkGeneratedFile("lunargen", argument, text);
     }
     if (option == "--proof" || option == "--near-midnight") {
-        const auto minutes = parseNumber(argument, 0, kLongestWindowMinutes);
+        const auto minutes = corvane::stermgen::parseWholeNumber(argument, 0, kLongestWindowMinutes);
         if (!minutes) {
             return usage();
         }
@@ -66,7 +55,7 @@ int run(std::string_view option, const std::string &argument)
         return printNearMidnight(calendarEvents(kFirstListedYear, kLastComputedYear), window);
     }
     if (option == "--year") {
-        const auto year = parseNumber(argument, kFirstListedYear, kLastComputedYear);
+        const auto year = corvane::stermgen::parseWholeNumber(argument, kFirstListedYear, kLastComputedYear);
         if (!year) {
             return usage();
         }
@@ -79,13 +68,5 @@ int run(std::string_view option, const std::string &argument)
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        return usage();
-    }
-    try {
-        return run(argv[1], argv[2]);
-    } catch (const std::exception &error) {
-        std::cerr << "lunargen: " << error.what() << '\n';
-        return 1;
-    }
+    return corvane::stermgen::runGenerator("lunargen", argc, argv, usage, run);
 }

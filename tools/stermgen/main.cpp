@@ -5,18 +5,16 @@
 //                            beside the day and time of day the table carries
 
 #include "tools/stermgen/DeltaT.h"
+#include "tools/stermgen/GeneratedFile.h"
+#include "tools/stermgen/GeneratorMain.h"
 #include "tools/stermgen/JulianDay.h"
 #include "tools/stermgen/STermMoment.h"
 #include "tools/stermgen/STermTimeRows.h"
-#include "tools/stermgen/TextDiff.h"
 
 #include <charconv>
 #include <chrono>
 #include <cstdio>
-#include <exception>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -32,39 +30,6 @@ int usage()
     std::cerr << "usage: stermgen --output FILE | --check FILE | --year YEAR (" << kFirstYear << ".." << kLastYear
               << ")\n";
     return kUsageError;
-}
-
-int writeTable(const std::string &path)
-{
-    const std::string text = renderSTermTimeRowsFile();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out) {
-        std::cerr << "stermgen: cannot write " << path << '\n';
-        return 1;
-    }
-    std::cout << "stermgen: wrote " << path << " (" << kYearCount << " rows)\n";
-    return 0;
-}
-
-int checkTable(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::cerr << "stermgen: cannot read " << path << "; generate it with stermgen --output " << path << '\n';
-        return 1;
-    }
-    std::ostringstream content;
-    content << in.rdbuf();
-    const std::string differences = describeDifferences(path, content.str(), renderSTermTimeRowsFile());
-    if (!differences.empty()) {
-        std::cerr << differences << "stermgen: " << path
-                  << " is not what stermgen generates; regenerate it with stermgen --output " << path << '\n';
-        return 1;
-    }
-    std::cout << "stermgen: " << path << " is up to date\n";
-    return 0;
 }
 
 // The first value of a comma-separated row, which then loses it and its comma.
@@ -124,19 +89,17 @@ int showYear(int year)
 
 int run(std::string_view option, const std::string &argument)
 {
-    if (option == "--output") {
-        return writeTable(argument);
-    }
-    if (option == "--check") {
-        return checkTable(argument);
+    if (option == "--output" || option == "--check") {
+        const std::string text = renderSTermTimeRowsFile();
+        return option == "--output" ? writeGeneratedFile("stermgen", argument, text)
+                                    : checkGeneratedFile("stermgen", argument, text);
     }
     if (option == "--year") {
-        int year = 0;
-        const auto [end, error] = std::from_chars(argument.data(), argument.data() + argument.size(), year);
-        if (error != std::errc{} || end != argument.data() + argument.size() || year < kFirstYear || year > kLastYear) {
+        const auto year = parseWholeNumber(argument, kFirstYear, kLastYear);
+        if (!year) {
             return usage();
         }
-        return showYear(year);
+        return showYear(*year);
     }
     return usage();
 }
@@ -145,13 +108,5 @@ int run(std::string_view option, const std::string &argument)
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        return usage();
-    }
-    try {
-        return run(argv[1], argv[2]);
-    } catch (const std::exception &error) {
-        std::cerr << "stermgen: " << error.what() << '\n';
-        return 1;
-    }
+    return runGenerator("stermgen", argc, argv, usage, run);
 }

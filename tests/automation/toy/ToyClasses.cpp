@@ -174,8 +174,8 @@ constexpr EventInfo kToyEvents[] = {
 
 constexpr ParamInfo kTwinSplitParams[] = {{"Moment", types::Date, kOptional}};
 constexpr MemberInfo kTwinMembers[] = {
-    kSplitDateMember.WithId(0x6003001C).WithParams(kTwinSplitParams).WithHelp("Parts of a moment."),
-    kJoinPartsMember.WithId(0x6003001D).WithHelp(""),
+    Method("SplitDate", 0x6003001C, kTwinSplitParams, types::RecordOf(kToyParts), SplitDate, "Parts of a moment."),
+    Method("JoinParts", 0x6003001D, kJoinParams, types::Date, JoinParts),
 };
 
 } // namespace

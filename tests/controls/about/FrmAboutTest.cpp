@@ -69,9 +69,7 @@ TEST(FrmAbout, AboutShowsTheOneBoxOfTheThreadWithItsCaptions)
 {
     RecordingModalRunner modal;
     std::vector<Seen> seen;
-    modal.onDialog = [&seen](QDialog &dialog) {
-        seen.push_back(Look(dialog));
-    };
+    modal.onDialog = [&seen](QDialog &dialog) { seen.push_back(Look(dialog)); };
     const auto host = MakeObject<Host>();
     About(*host);
     ASSERT_EQ(modal.dialogs.size(), 1u);
@@ -121,9 +119,7 @@ TEST(FrmAbout, OkIsTheDefaultAndTheCancelButton)
     EXPECT_EQ(ok->geometry(), QRect(245, 175, 84, 23));
 
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        QTimer::singleShot(0, [box, key] {
-            QTest::keyClick(box, key);
-        });
+        QTimer::singleShot(0, [box, key] { QTest::keyClick(box, key); });
         box->exec(); // returns only once the key closed it
         EXPECT_FALSE(box->isVisible()) << key;
         EXPECT_EQ(box->result(), key == Qt::Key_Return ? QDialog::Accepted : QDialog::Rejected);

@@ -9,9 +9,7 @@ using namespace corvane::month;
 TEST(GridKeys, EachKeyMovesByItsStep)
 {
     const date::Date noon = date::FromHms(12, 0, 0);
-    const auto day = [noon](int y, int m, int d) {
-        return date::FromYmd(y, m, d) + noon;
-    };
+    const auto day = [noon](int y, int m, int d) { return date::FromYmd(y, m, d) + noon; };
     const date::Date today = date::FromYmd(2002, 7, 19) + date::FromHms(9, 30, 0);
     struct Case {
         int key;

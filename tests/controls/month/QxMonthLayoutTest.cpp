@@ -77,9 +77,7 @@ TEST_F(QxMonthTest, EveryPartSitsInItsContainerWhereTheLayoutPutsIt)
 TEST_F(QxMonthTest, TheGridLiesInFrontOfTheStripsAndTheBoardInFrontOfTheArrows)
 {
     const QObjectList &inner = part("PicMonth")->parentWidget()->children();
-    const auto order = [&inner, this](const char *name) {
-        return inner.indexOf(part(name));
-    };
+    const auto order = [&inner, this](const char *name) { return inner.indexOf(part(name)); };
     EXPECT_GT(order("PicMonth"), order("PictWeekday"));
     EXPECT_GT(order("PicMonth"), order("LabJQback"));
     for (const char *caption : {"LabJie", "LabQi", "LabToday"})

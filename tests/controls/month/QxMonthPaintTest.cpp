@@ -157,15 +157,9 @@ TEST_F(QxMonthPaint, FestivalsSaturdaysAndLunarLinesTakeTheirColours)
     control->SetColor(&month::MonthColors::FestForeColor, "FestForeColor", 0x00FF0000); // blue
     control->SetColor(&month::MonthColors::AgrForeColor, "AgrForeColor", 0x00FF00FF); // magenta
     // Anti-aliased text blends into the white grid: a colour shows as one channel standing out.
-    const auto blue = [](QColor c) {
-        return c.blue() - std::max(c.red(), c.green()) > 60;
-    };
-    const auto magenta = [](QColor c) {
-        return std::min(c.red(), c.blue()) - c.green() > 60;
-    };
-    const auto green = [](QColor c) {
-        return c.green() - std::max(c.red(), c.blue()) > 40;
-    };
+    const auto blue = [](QColor c) { return c.blue() - std::max(c.red(), c.green()) > 60; };
+    const auto magenta = [](QColor c) { return std::min(c.red(), c.blue()) - c.green() > 60; };
+    const auto green = [](QColor c) { return c.green() - std::max(c.red(), c.blue()) > 40; };
     const auto halves = [](QRect cell) {
         QRect upper = cell;
         upper.setHeight(cell.height() / 2);

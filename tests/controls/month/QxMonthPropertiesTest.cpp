@@ -72,10 +72,7 @@ TEST_F(QxMonthTest, CurrDateIsHeldToTheYearsReportedAndAlwaysRaisesChange)
     EXPECT_EQ(control->AgrMonthText(), "四月");
     EXPECT_EQ(control->AnimalText(), "马");
     // The routine under the property takes no date outside the years.
-    EXPECT_EQ(ErrorOf([this] {
-                  control->SelectDate(date::FromYmd(2031, 1, 1));
-              }),
-              5);
+    EXPECT_EQ(ErrorOf([this] { control->SelectDate(date::FromYmd(2031, 1, 1)); }), 5);
     EXPECT_EQ(control->CurrDate(), date::FromYmd(2002, 6, 10) + time);
 }
 
@@ -87,10 +84,9 @@ TEST_F(QxMonthTest, ColourSettersReportAndRepaintOrRefuseAndKeepTheOldValue)
     Call(*control, 0x68030005, InvokeKind::PropertyPut, {Variant(std::int32_t(0x00336699))});
     EXPECT_EQ(grid()->Picture().background, QColor(0x99, 0x66, 0x33));
     EXPECT_EQ(Call(*control, 0x68030005, InvokeKind::PropertyGet).AsI4(), 0x00336699);
-    EXPECT_EQ(ErrorOf([this] {
-                  Call(*control, 0x68030005, InvokeKind::PropertyPut, {Variant(std::int32_t(0x7F000000))});
-              }),
-              380);
+    EXPECT_EQ(
+        ErrorOf([this] { Call(*control, 0x68030005, InvokeKind::PropertyPut, {Variant(std::int32_t(0x7F000000))}); }),
+        380);
     EXPECT_EQ(control->Colors().DateBackColor, 0x00336699u);
     EXPECT_EQ(site.changes, (Strings{"DateBackColor@" + std::to_string(0x68030005)}));
     EXPECT_TRUE(events.empty());
@@ -128,10 +124,7 @@ TEST_F(QxMonthTest, LoadingTakesTheSavedStateAndHoldsTheDateToTheYears)
     PropertyBag broken;
     broken.Write("CurrDate", Variant::FromDate(date::FromYmd(2002, 1, 1)));
     broken.Write("SelectColor", Variant(std::int32_t(0x05000000)));
-    EXPECT_EQ(ErrorOf([&] {
-                  control->Load(broken);
-              }),
-              380);
+    EXPECT_EQ(ErrorOf([&] { control->Load(broken); }), 380);
     EXPECT_EQ(control->CurrDate(), date::FromYmd(2030, 3, 9)); // nothing of the broken set was taken
 
     PropertyBag saved;
@@ -189,9 +182,7 @@ TEST_F(QxMonthTest, TheInterfaceListsItsMembersInOrderWithTheirIds)
         EXPECT_EQ(std::tuple(std::string(m.name), m.id, m.kind), expected[i]) << i;
     }
     EXPECT_STREQ(info.Members()[8].help, "设置/返回控件的当前日期。为缺省属性。");
-    EXPECT_EQ(ErrorOf([this] {
-                  Call(*control, 0x6803000B, InvokeKind::PropertyPut, {Variant(std::int32_t(1))});
-              }),
+    EXPECT_EQ(ErrorOf([this] { Call(*control, 0x6803000B, InvokeKind::PropertyPut, {Variant(std::int32_t(1))}); }),
               383);
 
     const Strings events =

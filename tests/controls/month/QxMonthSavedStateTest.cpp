@@ -18,9 +18,7 @@ namespace
 
 int ReadError(const PropertyBag &bag)
 {
-    return ErrorOf([&] {
-        ReadSavedState(bag);
-    });
+    return ErrorOf([&] { ReadSavedState(bag); });
 }
 
 } // namespace

@@ -82,9 +82,8 @@ protected:
         picker->Surface()->setParent(form.get());
         picker->Surface()->move(15, 30);
         picker->InitNew();
-        picker->Advise(MakeEventSink([this](DispId id, std::span<Variant>) {
-            events.push_back(QxMonthVw::Info().FindEvent(id)->name);
-        }));
+        picker->Advise(MakeEventSink(
+            [this](DispId id, std::span<Variant>) { events.push_back(QxMonthVw::Info().FindEvent(id)->name); }));
     }
 
     ~PickerTest() override

@@ -82,9 +82,8 @@ TEST_F(PickerAbi, AHostSetsTheDateAndFormatAndSharesAFontObject)
     const corv::Object picker = corv::Object::Create("Corvane.QxMonthVw");
     picker.InitNew();
     int changes = 0;
-    const corv::Connection sink = picker.Advise([&changes](std::int32_t id, std::span<corv::Variant>) {
-        changes += id == 7;
-    });
+    const corv::Connection sink =
+        picker.Advise([&changes](std::int32_t id, std::span<corv::Variant>) { changes += id == 7; });
     picker.Put("CurrDate", corv::Variant::Date(37299.0)); // 2002-02-12
     picker.Put("AgrDateFormat", corv::Variant(std::int32_t(4)));
     EXPECT_EQ(picker.Get("Caption").String(), "2002年02月12日 农历: 正月 初一日 星期二");

@@ -82,9 +82,7 @@ protected:
         next->Surface()->move(10, 10);
         next->InitNew();
         int changes = 0;
-        next->Advise(MakeEventSink([&changes](DispId id, std::span<Variant>) {
-            changes += id == QxMonthVw::kChange;
-        }));
+        next->Advise(MakeEventSink([&changes](DispId id, std::span<Variant>) { changes += id == QxMonthVw::kChange; }));
         ShowForInput(&host);
         Settle();
         next->Surface()
@@ -216,9 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReleaseCase{"ReleaseThePickerInAMonthKeyDown", Trigger::MonthKeyDown, HostAction::ReleasePicker},
         ReleaseCase{"ReleaseAnotherPickerInAMonthKeyDown", Trigger::MonthKeyDown, HostAction::ReleaseOtherPicker},
         ReleaseCase{"DeleteTheFormInAMonthKeyDown", Trigger::MonthKeyDown, HostAction::DeleteForm}),
-    [](const testing::TestParamInfo<ReleaseCase> &info) {
-        return std::string(info.param.name);
-    });
+    [](const testing::TestParamInfo<ReleaseCase> &info) { return std::string(info.param.name); });
 
 // ---- handlers running in the middle of an opening ------------------------------------------------
 
@@ -274,9 +270,7 @@ INSTANTIATE_TEST_SUITE_P(Hosts,
                          HandlerInOpening,
                          testing::Values(PumpCase{"ThePickersWindowDestroyed", true},
                                          PumpCase{"AnotherPickerReleased", false}),
-                         [](const testing::TestParamInfo<PumpCase> &info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const testing::TestParamInfo<PumpCase> &info) { return std::string(info.param.name); });
 
 // The shared form unloaded by a handler that runs while the opening waits for the form to be shown.
 TEST_F(HostTest, TheFormUnloadedWhileItIsBeingShownEndsTheOpening)
@@ -291,9 +285,7 @@ TEST_F(HostTest, TheFormUnloadedWhileItIsBeingShownEndsTheOpening)
             return false;
         }
     } watcher;
-    watcher.onShow = [this] {
-        second = nullptr;
-    };
+    watcher.onShow = [this] { second = nullptr; };
     View().installEventFilter(&watcher);
     ClickDropButton();
     Settle();

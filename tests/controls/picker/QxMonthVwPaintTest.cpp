@@ -46,9 +46,7 @@ TEST_F(PickerTest, PaintsTheBoxBorderBackgroundAndTheDropArrow)
 TEST_F(PickerTest, SystemColoursFollowAPaletteChange)
 {
     ShowHost();
-    const auto background = [this] {
-        return picker->Surface()->grab().toImage().pixelColor(4, 9);
-    };
+    const auto background = [this] { return picker->Surface()->grab().toImage().pixelColor(4, 9); };
     const QPalette before = QApplication::palette();
     QPalette changed = before;
     changed.setColor(QPalette::Base, QColor(40, 50, 60));

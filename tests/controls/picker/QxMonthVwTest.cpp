@@ -73,10 +73,7 @@ TEST_F(PickerTest, AnUncaptionableDateOrFormatChangesNothing)
     picker->SetCurrDate(kFeb12);
     events.clear();
     const date::Date outside = date::FromYmd(2040, 1, 1);
-    EXPECT_EQ(ErrorOf([&] {
-                  picker->SetCurrDate(outside);
-              }),
-              9);
+    EXPECT_EQ(ErrorOf([&] { picker->SetCurrDate(outside); }), 9);
     EXPECT_EQ(picker->CurrDate(), kFeb12);
     EXPECT_EQ(picker->Caption(), "2002年02月12日 星期二");
     EXPECT_TRUE(events.empty());
@@ -85,10 +82,7 @@ TEST_F(PickerTest, AnUncaptionableDateOrFormatChangesNothing)
     bag.Write("CurrDate", Variant::FromDate(outside));
     picker->Load(bag); // a saved date is taken as it is
     EXPECT_EQ(picker->CurrDate(), outside);
-    EXPECT_EQ(ErrorOf([&] {
-                  picker->SetAgrDateFormat(2);
-              }),
-              9);
+    EXPECT_EQ(ErrorOf([&] { picker->SetAgrDateFormat(2); }), 9);
     EXPECT_EQ(picker->AgrDateFormat(), 1);
     EXPECT_EQ(picker->Caption(), "QxMonthVw");
 }
@@ -104,18 +98,9 @@ TEST_F(PickerTest, LookPropertiesLayTheControlOutAgainAndRefuseOtherValues)
     picker->SetAppearance(0);
     EXPECT_EQ(picker->Surface()->size(), QSize(291, 18));
 
-    EXPECT_EQ(ErrorOf([&] {
-                  picker->SetAppearance(2);
-              }),
-              380);
-    EXPECT_EQ(ErrorOf([&] {
-                  picker->SetBorderStyle(-1);
-              }),
-              380);
-    EXPECT_EQ(ErrorOf([&] {
-                  picker->SetBackColor(0x81000000);
-              }),
-              380);
+    EXPECT_EQ(ErrorOf([&] { picker->SetAppearance(2); }), 380);
+    EXPECT_EQ(ErrorOf([&] { picker->SetBorderStyle(-1); }), 380);
+    EXPECT_EQ(ErrorOf([&] { picker->SetBackColor(0x81000000); }), 380);
     EXPECT_EQ(picker->Appearance(), 0);
     EXPECT_EQ(picker->BorderStyle(), 0);
     EXPECT_EQ(picker->BackColor(), 0x80000005u);
@@ -127,14 +112,8 @@ TEST_F(PickerTest, FontTakesFontObjectsOnly)
     font->SetName("MS Sans Serif");
     picker->SetFont(ObjectHandle(font));
     EXPECT_EQ(picker->Font().get(), font.get()) << "the object is shared, not copied";
-    EXPECT_EQ(ErrorOf([&] {
-                  picker->SetFont(ObjectHandle(MakeObject<QxMonthVw>()));
-              }),
-              13);
-    EXPECT_EQ(ErrorOf([&] {
-                  picker->SetFont(ObjectHandle());
-              }),
-              13);
+    EXPECT_EQ(ErrorOf([&] { picker->SetFont(ObjectHandle(MakeObject<QxMonthVw>())); }), 13);
+    EXPECT_EQ(ErrorOf([&] { picker->SetFont(ObjectHandle()); }), 13);
     EXPECT_EQ(picker->Font().get(), font.get());
 }
 
@@ -200,11 +179,7 @@ TEST_F(PickerTest, ABadBagLeavesTheControlAsItWas)
         PropertyBag bag;
         bag.Write("Caption", Variant("loaded"));
         bag.Write(c.key, c.value);
-        EXPECT_EQ(ErrorOf([&] {
-                      picker->Load(bag);
-                  }),
-                  c.error)
-            << c.key;
+        EXPECT_EQ(ErrorOf([&] { picker->Load(bag); }), c.error) << c.key;
         EXPECT_EQ(picker->Caption(), "1901年01月01日 星期二") << c.key;
         EXPECT_EQ(picker->BorderStyle(), 1) << c.key;
     }

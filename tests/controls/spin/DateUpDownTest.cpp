@@ -225,10 +225,7 @@ TEST_F(DateUpDownTest, TheLayoutFixesTheSizeOfEachAppearanceAndShowsOneArrowPerB
         EXPECT_TRUE(part("PictUp")->isAncestorOf(bar(kUpButton)));
         EXPECT_TRUE(part("PictDown")->isAncestorOf(bar(kDownButton)));
     }
-    EXPECT_EQ(ErrorOf([this] {
-                  control->SetAppearance(2);
-              }),
-              380);
+    EXPECT_EQ(ErrorOf([this] { control->SetAppearance(2); }), 380);
     EXPECT_EQ(control->Appearance(), 0);
 }
 
@@ -240,10 +237,7 @@ TEST_F(DateUpDownTest, ColoursGoToTheTextBoxAndNonColoursAreRefused)
     control->SetForeColor(0x000000FF);
     EXPECT_EQ(text()->palette().color(QPalette::Text), QColor(0xFF, 0x00, 0x00));
     EXPECT_EQ(site.reported, (std::vector<std::string>{"BackColor", "ForeColor"}));
-    EXPECT_EQ(ErrorOf([this] {
-                  control->SetForeColor(0x7F000000);
-              }),
-              380);
+    EXPECT_EQ(ErrorOf([this] { control->SetForeColor(0x7F000000); }), 380);
     EXPECT_EQ(control->ForeColor(), 0x000000FFu);
     EXPECT_EQ(site.reported.size(), 2u);
 }
@@ -292,9 +286,7 @@ TEST_F(DateUpDownTest, ANewEditorSavesItsDateAndLoadsEverythingItSaved)
     Site otherSite;
     other->SetSite(&otherSite);
     std::size_t raised = 0;
-    other->Advise(MakeEventSink([&raised](DispId, std::span<Variant>) {
-        ++raised;
-    }));
+    other->Advise(MakeEventSink([&raised](DispId, std::span<Variant>) { ++raised; }));
     other->Load(bag);
     EXPECT_EQ(other->CurrDate(), control->CurrDate());
     EXPECT_EQ(other->Text(), "2002年06月10日");

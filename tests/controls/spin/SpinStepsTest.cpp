@@ -17,18 +17,20 @@ std::string Text(date::Date value)
     return date::Format(value, date::kGeneralPattern);
 }
 
+// One step from a date, with the text of the date it must reach.
+struct StepCase {
+    const char *what;
+    date::Date from;
+    Unit unit;
+    int step;
+    const char *expected;
+};
+
 } // namespace
 
 TEST(SpinSteps, DateStepsAddCalendarUnitsAndWrapTheWholeDateAtBothEnds)
 {
-    struct Case {
-        const char *what;
-        date::Date from;
-        Unit unit;
-        int step;
-        const char *expected;
-    };
-    const Case cases[] = {
+    const StepCase cases[] = {
         {"day up at the last day", FromYmd(2030, 12, 31), Unit::Day, 1, "1901-01-01 00:00:00"},
         {"day down at the first day", FromYmd(1901, 1, 1), Unit::Day, -1, "2030-12-31 00:00:00"},
         {"month down in January 1901", FromYmd(1901, 1, 15), Unit::Month, -1, "2030-12-31 00:00:00"},
@@ -50,34 +52,25 @@ TEST(SpinSteps, DateStepsAddCalendarUnitsAndWrapTheWholeDateAtBothEnds)
         {"a loaded date before the range wraps", FromYmd(1850, 3, 15), Unit::Month, 1, "2030-12-31 00:00:00"},
         {"the end of the date type wraps", date::kMaxDate, Unit::Day, 1, "1901-01-01 00:00:00"},
     };
-    for (const Case &c : cases) {
+    for (const StepCase &c : cases) {
         const std::optional<date::Date> next = StepValue(SpinKind::Date, c.from, c.unit, c.step);
         ASSERT_TRUE(next.has_value()) << c.what;
         EXPECT_EQ(Text(*next), c.expected) << c.what;
     }
-    EXPECT_EQ(kFirstSpinDate, FromYmd(1901, 1, 1));
-    EXPECT_EQ(kLastSpinDate, FromYmd(2030, 12, 31));
 }
 
 TEST(SpinSteps, ADayStepUpAndBackReturnsToEveryDayOfTheRange)
 {
-    for (date::Date day = kFirstSpinDate; day <= kLastSpinDate; ++day) {
+    for (date::Date day = ModAgrCAl::kFirstPublishedDate; day <= ModAgrCAl::kLastPublishedDate; ++day) {
         const date::Date up = StepDate(day, Unit::Day, 1);
-        ASSERT_EQ(up, day == kLastSpinDate ? kFirstSpinDate : day + 1) << Text(day);
+        ASSERT_EQ(up, day == ModAgrCAl::kLastPublishedDate ? ModAgrCAl::kFirstPublishedDate : day + 1) << Text(day);
         ASSERT_EQ(StepDate(up, Unit::Day, -1), day) << Text(day);
     }
 }
 
 TEST(SpinSteps, TimeStepsCrossMidnightMovingTheDayAndNeverWrap)
 {
-    struct Case {
-        const char *what;
-        date::Date from;
-        Unit unit;
-        int step;
-        const char *expected;
-    };
-    const Case cases[] = {
+    const StepCase cases[] = {
         {"second up at 23:59:59", FromYmd(2002, 7, 19) + FromHms(23, 59, 59), Unit::Second, 1, "2002-07-20 00:00:00"},
         {"hour down at 00:30", FromYmd(2002, 7, 19) + FromHms(0, 30, 0), Unit::Hour, -1, "2002-07-18 23:30:00"},
         {"minute up at 23:59", FromYmd(2030, 12, 31) + FromHms(23, 59, 0), Unit::Minute, 1, "2031-01-01 00:00:00"},
@@ -88,7 +81,7 @@ TEST(SpinSteps, TimeStepsCrossMidnightMovingTheDayAndNeverWrap)
          -1,
          "2002-07-19 14:05:08"},
     };
-    for (const Case &c : cases) {
+    for (const StepCase &c : cases) {
         const std::optional<date::Date> next = StepValue(SpinKind::Time, c.from, c.unit, c.step);
         ASSERT_TRUE(next.has_value()) << c.what;
         EXPECT_EQ(Text(*next), c.expected) << c.what;

@@ -13,9 +13,5 @@ inline void ShowForInput(QWidget *surface)
     surface->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(surface));
     surface->activateWindow();
-    (void)QTest::qWaitFor(
-        [surface] {
-            return surface->isActiveWindow();
-        },
-        500);
+    (void)QTest::qWaitFor([surface] { return surface->isActiveWindow(); }, 500);
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/date/DateValue.h"
+
+namespace corvane::ModAgrCAl
+{
+
+// The Gregorian years that everything reached through the automation surface accepts: the public
+// calendar methods, the controls' dates, the date editor's steps. Hosts and saved forms rely on them,
+// so they stay put when the engine's tables (kFirstAgrYear .. kLastAgrYear) grow.
+inline constexpr int kFirstPublishedYear = 1901;
+inline constexpr int kLastPublishedYear = 2030;
+inline constexpr date::YearRange kPublishedYears{kFirstPublishedYear, kLastPublishedYear};
+
+// 1 January of the first published year and 31 December of the last, as date values.
+inline constexpr date::Date kFirstPublishedDate = date::SerialOf(kFirstPublishedYear, 1, 1);
+inline constexpr date::Date kLastPublishedDate = date::SerialOf(kLastPublishedYear, 12, 31);
+
+constexpr bool IsPublishedYear(int year)
+{
+    return kPublishedYears.Contains(year);
+}
+
+} // namespace corvane::ModAgrCAl
