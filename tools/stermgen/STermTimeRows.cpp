@@ -93,8 +93,9 @@ std::string renderSTermTimeRowsFile()
         "// have no days (their days come from the engine's mean-year formula). Every other term is the\n"
         "// moment at which the Sun's apparent geocentric longitude reaches 285 + 15 (t - 1) degrees\n"
         "// (ERFA: Earth ephemeris, IAU 2006 precession, IAU 2000B nutation, aberration), converted to\n"
-        "// UT with Delta T (Espenak-Meeus to 2005, IERS values after) and rounded to the minute; its\n"
-        "// time and its day are those of the rounded moment.\n"
+        "// UT with Delta T (Espenak-Meeus to 2005, IERS values to 2023, extrapolated after: see\n"
+        "// tools/stermgen/DeltaT.cpp) and rounded to the minute; its time and its day are those of the\n"
+        "// rounded moment.\n"
         "// clang-format off\n";
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         const TableRow row = tableRow(year);
