@@ -4,6 +4,7 @@
 
 #include "engine/AgrConversion.h"
 #include "engine/AgrYearTable.h"
+#include "engine/STermTable.h"
 
 #include <cstdio>
 #include <string>
@@ -58,11 +59,11 @@ constexpr long kLastSerial = Serial(ModAgrCAl::kLastAgrYear, 12, 31);
     Throw(ErrorNumber::InvalidCall, "there is no day " + DayText({year, month, day}));
 }
 
-[[noreturn, gnu::cold, gnu::noinline]] void ThrowYearOutside(int year)
+[[noreturn, gnu::cold, gnu::noinline]] void ThrowYearOutside(int year, int first, int last)
 {
     Throw(ErrorNumber::SubscriptOutOfRange,
-          "year " + std::to_string(year) + " is outside the calendar (" + std::to_string(ModAgrCAl::kFirstAgrYear)
-              + " to " + std::to_string(ModAgrCAl::kLastAgrYear) + ")");
+          "year " + std::to_string(year) + " is outside the calendar (" + std::to_string(first) + " to "
+              + std::to_string(last) + ")");
 }
 
 // A month number outside 1-12, or a leap month the year does not have.
@@ -105,7 +106,13 @@ void CheckDay(int year, int month, int day)
 void CheckYear(int year)
 {
     if (year < ModAgrCAl::kFirstAgrYear || year > ModAgrCAl::kLastAgrYear)
-        ThrowYearOutside(year);
+        ThrowYearOutside(year, ModAgrCAl::kFirstAgrYear, ModAgrCAl::kLastAgrYear);
+}
+
+void CheckTermYear(int year)
+{
+    if (year < ModAgrCAl::kFirstSTermYear || year > ModAgrCAl::kLastSTermYear)
+        ThrowYearOutside(year, ModAgrCAl::kFirstSTermYear, ModAgrCAl::kLastSTermYear);
 }
 
 int CheckedMonthLength(int year, int month, bool leap)

@@ -15,8 +15,11 @@ date::Ymd LastDay();
 // A Gregorian day the calendar accepts: error 5 for one that does not exist, 9 outside the span.
 void CheckDay(int year, int month, int day);
 
-// A year of the tables (solar terms, leap months, zodiac); error 9 outside.
+// A lunar year of the tables (leap months, month lengths, zodiac); error 9 outside.
 void CheckYear(int year);
+
+// A Gregorian year of the solar-term table; error 9 outside.
+void CheckTermYear(int year);
 
 // The length (29 or 30) of a lunar month that exists: error 9 for a year outside the tables, 5 for a
 // month number outside 1-12 or a leap month the year lacks.

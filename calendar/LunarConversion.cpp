@@ -4,6 +4,7 @@
 
 #include "engine/AgrConversion.h"
 #include "engine/AgrYearTable.h"
+#include "engine/STermTable.h"
 
 using namespace corvane;
 using namespace corvane::calendar;
@@ -22,8 +23,8 @@ int corv_cal_range(corv_cal_span *out)
                 last.year,
                 last.month,
                 last.day,
-                ModAgrCAl::kFirstAgrYear,
-                ModAgrCAl::kLastAgrYear};
+                ModAgrCAl::kFirstSTermYear,
+                ModAgrCAl::kLastSTermYear};
     });
 }
 

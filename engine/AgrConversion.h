@@ -20,7 +20,7 @@ struct AgrDateNumbers {
 };
 
 // Gregorian date -> lunar date, from the year table alone. Valid from 1900-01-31 (lunar New Year 1900)
-// to 2031-12-31; error 9 outside. Month and day roll over as the date type does (2002-02-31 is
+// to 2100-12-31; error 9 outside. Month and day roll over as the date type does (2002-02-31 is
 // 2002-03-03).
 AgrDateNumbers UniToAgrNumbers(std::int16_t year, std::int16_t month, std::int16_t day);
 AgrDate UniToAgrDate(std::int16_t year, std::int16_t month, std::int16_t day);
@@ -28,13 +28,13 @@ void UniToAgrDate(std::int16_t year, std::int16_t month, std::int16_t day, AgrDa
 
 // The slot of a month within lunar year `year`: the month number, plus one for the leap month and
 // for the months after it ([1, 13] for the months of the year). Error 9 for a year outside
-// [1900, 2031], error 6 when the number leaves the 16-bit range.
+// [1900, 2100], error 6 when the number leaves the 16-bit range.
 int AgrMonthSlot(std::int16_t year, int month, bool leap);
 
 // Lunar date -> day number counted in Gregorian year `year` (1 = 1 January; past the year's length for
 // lunar dates in January or February of the next year). Month and day are not checked against the
 // year: a day past its month runs on into the next, day 0 is the day before the 1st. Error 9 for a
-// lunar year outside [1900, 2031], error 6 when a value leaves the 16-bit range.
+// lunar year outside [1900, 2100], error 6 when a value leaves the 16-bit range.
 std::int16_t AgrDateToDayNumber(std::int16_t year, int month, bool leap, std::int16_t day);
 std::int16_t AgrDateToDayNumber(std::int16_t year, std::string_view monthText, std::int16_t day);
 
