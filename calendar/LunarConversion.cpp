@@ -32,9 +32,7 @@ int corv_cal_to_lunar(int year, int month, int day, corv_lunar_date *out)
 {
     return Call([&] {
         RequirePointers(out);
-        CheckDay(year, month, day);
-        const ModAgrCAl::AgrDateNumbers lunar =
-            ModAgrCAl::UniToAgrNumbers(std::int16_t(year), std::int16_t(month), std::int16_t(day));
+        const ModAgrCAl::AgrDateNumbers lunar = ModAgrCAl::UniToAgrNumbers(CheckDay(year, month, day));
         *out = {lunar.Year, lunar.Month, lunar.Leap ? 1 : 0, lunar.Day};
     });
 }

@@ -64,6 +64,13 @@ inline int AgrYearLength(int year)
     return AgrYearRecordOf(year).length;
 }
 
+// The slot of a month of the year: the month number, plus one for the leap month and the months after
+// it. month [1, 12], and `leap` only on the year's leap month.
+constexpr int AgrSlotOf(const AgrYearInfo &row, int month, bool leap)
+{
+    return leap || (row.LeapMonth != 0 && month > row.LeapMonth) ? month + 1 : month;
+}
+
 // Days in month `month` [1, 12] of lunar year `year`, the leap month when `leap` [29, 30]; 0 when the
 // year has no such month (a month outside [1, 12], or `leap` on a month the year does not repeat).
 // Error 9 for a year outside [1900, 2100].
@@ -72,8 +79,7 @@ inline int AgrMonthDays(int year, int month, bool leap)
     const AgrYearInfo &row = AgrYear(year);
     if (month < 1 || month > 12 || (leap && month != row.LeapMonth))
         return 0;
-    const bool afterLeapSlot = leap || (row.LeapMonth != 0 && month > row.LeapMonth);
-    return 29 + row.MonthBig[std::size_t(afterLeapSlot ? month : month - 1)];
+    return 29 + row.MonthBig[std::size_t(AgrSlotOf(row, month, leap) - 1)];
 }
 
 // The year table is compiled-in constant data, so a lookup can never see it empty. What the engine

@@ -98,6 +98,7 @@ TEST(AgrToUniDate, GoldenDates)
         {2001, "12", 30, 2002, 2, 11}, // day number beyond the Gregorian year
         {2002, "1", 0, 2002, 2, 11}, // day 0 is the day before the 1st
         {2002, "1", 31, 2002, 3, 14}, // a day past the month runs on into the next
+        {2002, "0", 1, 2002, 1, 14}, // month 0 is the 29 days before the first month
         {2031, "12", 1, 2032, 1, 13},
         {2033, "11", 30, 2033, 12, 21},
         {2033, "11R", 1, 2033, 12, 22},
