@@ -4,6 +4,7 @@
 
 #include "engine/AgrConversion.h"
 #include "engine/AgrYearTable.h"
+#include "engine/STermTable.h"
 
 using namespace corvane;
 using namespace corvane::calendar;
@@ -22,8 +23,8 @@ int corv_cal_range(corv_cal_span *out)
                 last.year,
                 last.month,
                 last.day,
-                ModAgrCAl::kFirstAgrYear,
-                ModAgrCAl::kLastAgrYear};
+                ModAgrCAl::kFirstSTermYear,
+                ModAgrCAl::kLastSTermYear};
     });
 }
 
@@ -31,9 +32,7 @@ int corv_cal_to_lunar(int year, int month, int day, corv_lunar_date *out)
 {
     return Call([&] {
         RequirePointers(out);
-        CheckDay(year, month, day);
-        const ModAgrCAl::AgrDateNumbers lunar =
-            ModAgrCAl::UniToAgrNumbers(std::int16_t(year), std::int16_t(month), std::int16_t(day));
+        const ModAgrCAl::AgrDateNumbers lunar = ModAgrCAl::UniToAgrNumbers(CheckDay(year, month, day));
         *out = {lunar.Year, lunar.Month, lunar.Leap ? 1 : 0, lunar.Day};
     });
 }

@@ -19,7 +19,7 @@ constexpr seconds kChinaStandardTime = hours{8}; // UTC+8, the time the terms ar
 
 void CheckTerm(int year, int number)
 {
-    CheckYear(year);
+    CheckTermYear(year);
     if (number < 1 || number > 24)
         Throw(ErrorNumber::InvalidCall, "there is no solar term " + std::to_string(number));
 }

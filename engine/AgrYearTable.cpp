@@ -12,10 +12,13 @@ namespace corvane::ModAgrCAl
 namespace
 {
 
-// The lunar years 1900..2031 as text rows "offset;flags;leap": the day offset of New Year's Day
+// The lunar years 1900..2100 as text rows "offset;flags;leap": the day offset of New Year's Day
 // from 1 January, the 13 MonthBig flags (leading zeros belong to the field) and the leap month.
+// The listed rows of 1900..2031 are the calendar's own data; the rows from 2032 on are computed from
+// new moons and solar terms by tools/lunargen, which reproduces the listed rows from the same rules.
+constexpr int kListedAgrYearCount = 2031 - kFirstAgrYear + 1;
 // clang-format off
-constexpr std::string_view kAgrYearRows[kAgrYearCount] = {
+constexpr std::string_view kAgrYearRows[] = {
     "30;0100101101101;8",  // 1900
     "49;0100101011102;0",  // 1901
     "38;1010010101112;0",  // 1902
@@ -148,8 +151,11 @@ constexpr std::string_view kAgrYearRows[kAgrYearCount] = {
     "43;1101010100112;0",  // 2029
     "33;0101101010102;0",  // 2030
     "22;0110101101010;3",  // 2031
-};
 // clang-format on
+#include "engine/data/ComputedAgrYearRows.inc"
+};
+
+static_assert(std::size(kAgrYearRows) == kAgrYearCount, "one row per lunar year of the table");
 
 constexpr int ParseDecimal(std::string_view text)
 {
@@ -216,10 +222,10 @@ constexpr bool CheckInvariants()
         // The 13th flag is "2" exactly when there is no leap month.
         if ((row.MonthBig[12] == 2) != (row.LeapMonth == 0))
             return false;
-        for (std::size_t k = 0; k < 12; ++k)
-            if (row.MonthBig[k] != 0 && row.MonthBig[k] != 1)
+        for (std::size_t k = 0; k < 13; ++k)
+            if (row.MonthBig[k] != 0 && row.MonthBig[k] != 1 && !(k == 12 && row.MonthBig[k] == 2))
                 return false;
-        if (row.LeapMonth != 0 && (row.LeapMonth < 2 || row.LeapMonth > 10))
+        if (row.LeapMonth < 0 || row.LeapMonth > 12)
             return false;
         if (length < 353 || length > 385)
             return false;
@@ -235,7 +241,9 @@ constexpr bool CheckInvariants()
 static_assert(CheckInvariants(), "lunar year rows break an invariant");
 static_assert(kAgrYearRecords[0].info.NewYearOffset == 30 && kAgrYearRecords[0].info.LeapMonth == 8);
 static_assert(kAgrYearRecords[84].info.LeapMonth == 10); // 1984, the only two-digit leap field
-static_assert(kAgrYearRecords[131].info.NewYearOffset == 22 && kAgrYearRecords[131].info.LeapMonth == 3);
+static_assert(kAgrYearRecords[kListedAgrYearCount - 1].info.NewYearOffset == 22
+              && kAgrYearRecords[kListedAgrYearCount - 1].info.LeapMonth == 3); // 2031, the last listed row
+static_assert(kAgrYearRecords[2033 - kFirstAgrYear].info.LeapMonth == 11); // the first leap 11th month
 
 } // namespace
 

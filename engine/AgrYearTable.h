@@ -13,12 +13,12 @@ struct AgrYearInfo {
     std::int16_t NewYearOffset; // days from 1 January of the same-numbered Gregorian year to New Year's Day
     std::array<std::int8_t, 13> MonthBig; // per slot: 1 = 30 days, 0 = 29 days; 2 only in place 13 when
                                           // the year has no leap month (the slot does not exist)
-    std::int16_t LeapMonth; // the month the leap month repeats [2, 10], 0 = none
+    std::int16_t LeapMonth; // the month the leap month repeats [1, 12] (2 to 11 in the rows), 0 = none
 };
 
 inline constexpr int kFirstAgrYear = 1900;
-inline constexpr int kLastAgrYear = 2031;
-inline constexpr int kAgrYearCount = kLastAgrYear - kFirstAgrYear + 1; // 132
+inline constexpr int kLastAgrYear = 2100;
+inline constexpr int kAgrYearCount = kLastAgrYear - kFirstAgrYear + 1; // 201
 
 // A row with what the conversions derive from it, computed at compile time.
 struct AgrYearRecord {
@@ -31,7 +31,7 @@ extern const std::array<AgrYearRecord, kAgrYearCount> kAgrYearRecords;
 
 [[noreturn]] void ThrowSubscriptOutOfRange();
 
-// The record of a lunar year; error 9 (subscript out of range) outside [1900, 2031].
+// The record of a lunar year; error 9 (subscript out of range) outside [1900, 2100].
 inline const AgrYearRecord &AgrYearRecordOf(int year)
 {
     const auto i = unsigned(year - kFirstAgrYear);
@@ -40,7 +40,7 @@ inline const AgrYearRecord &AgrYearRecordOf(int year)
     return kAgrYearRecords[i];
 }
 
-// The row of a lunar year; error 9 outside [1900, 2031].
+// The row of a lunar year; error 9 outside [1900, 2100].
 inline const AgrYearInfo &AgrYear(int year)
 {
     return AgrYearRecordOf(year).info;
@@ -71,15 +71,22 @@ constexpr bool IsAfterLeapSlot(const AgrYearInfo &row, int month, bool leap)
     return leap || (row.LeapMonth != 0 && month > row.LeapMonth);
 }
 
+// The slot of a month of the year: the month number, plus one for the leap month and the months after
+// it. month [1, 12], and `leap` only on the year's leap month.
+constexpr int AgrSlotOf(const AgrYearInfo &row, int month, bool leap)
+{
+    return IsAfterLeapSlot(row, month, leap) ? month + 1 : month;
+}
+
 // Days in month `month` [1, 12] of lunar year `year`, the leap month when `leap` [29, 30]; 0 when the
 // year has no such month (a month outside [1, 12], or `leap` on a month the year does not repeat).
-// Error 9 for a year outside [1900, 2031].
+// Error 9 for a year outside [1900, 2100].
 inline int AgrMonthDays(int year, int month, bool leap)
 {
     const AgrYearInfo &row = AgrYear(year);
     if (month < 1 || month > 12 || (leap && month != row.LeapMonth))
         return 0;
-    return 29 + row.MonthBig[std::size_t(IsAfterLeapSlot(row, month, leap) ? month : month - 1)];
+    return 29 + row.MonthBig[std::size_t(AgrSlotOf(row, month, leap) - 1)];
 }
 
 // The year table is compiled-in constant data, so a lookup can never see it empty. What the engine

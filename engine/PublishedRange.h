@@ -16,6 +16,11 @@ inline constexpr date::YearRange kPublishedYears{kFirstPublishedYear, kLastPubli
 inline constexpr date::Date kFirstPublishedDate = date::SerialOf(kFirstPublishedYear, 1, 1);
 inline constexpr date::Date kLastPublishedDate = date::SerialOf(kLastPublishedYear, 12, 31);
 
+// The last year of the lunar tables the automation surface was published with. The picker's caption
+// answers error 9 for a day after that Gregorian year, as it always has, though the engine's tables
+// now reach further.
+inline constexpr int kLastPublishedTableYear = 2031;
+
 constexpr bool IsPublishedYear(int year)
 {
     return kPublishedYears.Contains(year);

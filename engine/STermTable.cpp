@@ -1,6 +1,5 @@
 #include "STermTable.h"
 
-#include "engine/AgrYearTable.h"
 #include "engine/CharTable.h"
 #include "engine/EngineState.h"
 #include "platform/automation/AutomationError.h"
@@ -29,7 +28,7 @@ constexpr double kYearMilliseconds = 31556925974.7;
 // The anchor 1900-01-06 02:05 in minutes after 1899-12-30 00:00.
 constexpr long kAnchorMinutes = 7 * 1440 + 2 * 60 + 5;
 
-// The terms of 1900..2031, a row a year, value t - 1 for term t. times: hexadecimal numbers whose
+// The terms of 1900..2100, a row a year, value t - 1 for term t. times: hexadecimal numbers whose
 // value read as decimal HHMM is the time in China Standard Time ("7EA" = 2026 = 20:26). days: the
 // day of the month of each term's moment, in decimal; empty for the three rows whose times are fixed
 // data, which keep the formula's day.
@@ -38,9 +37,12 @@ struct STermRow {
     std::string_view days;
 };
 
-constexpr STermRow kSTermRows[kAgrYearCount] = {
+constexpr STermRow kSTermRows[] = {
 #include "engine/data/STermTimeRows.inc"
 };
+
+constexpr int kSTermYearCount = kLastSTermYear - kFirstSTermYear + 1;
+static_assert(std::size(kSTermRows) == kSTermYearCount, "one row per year of the time table");
 
 constexpr int NumberValue(std::string_view text, int base)
 {
@@ -65,8 +67,8 @@ constexpr TermRow ParseRow(std::string_view row, int base)
 }
 
 struct ParsedRows {
-    std::array<TermRow, kAgrYearCount> times{};
-    std::array<TermRow, kAgrYearCount> days{}; // 0: the formula's day
+    std::array<TermRow, kSTermYearCount> times{};
+    std::array<TermRow, kSTermYearCount> days{}; // 0: the formula's day
 };
 
 constexpr ParsedRows ParseTable()
@@ -114,7 +116,7 @@ constexpr bool EveryValueIsATimeOfDayOrADayOfItsMonth()
                 return false;
             const int day = kSTermValues.days[i][t];
             const int month = int(t) / 2 + 1;
-            if (!kSTermRows[i].days.empty() && (day < 1 || day > date::DaysInMonth(kFirstAgrYear + int(i), month)))
+            if (!kSTermRows[i].days.empty() && (day < 1 || day > date::DaysInMonth(kFirstSTermYear + int(i), month)))
                 return false;
         }
     }
@@ -135,11 +137,11 @@ double TermOffset(int term)
     return kTermOffsets[std::size_t(term - 1)];
 }
 
-// Row index of a year; error 9 for a year outside [1900, 2031] or a term outside [1, 24].
+// Row index of a year; error 9 for a year outside the table or a term outside [1, 24].
 std::size_t RowIndex(int year, int term)
 {
-    const auto i = unsigned(year - kFirstAgrYear);
-    if (i >= unsigned(kAgrYearCount) || term < 1 || term > 24)
+    const auto i = unsigned(year - kFirstSTermYear);
+    if (i >= unsigned(kSTermYearCount) || term < 1 || term > 24)
         throw AutomationError(ErrorNumber::SubscriptOutOfRange);
     return i;
 }

@@ -69,9 +69,7 @@ public:
             control->SetColor(row.field, row.name, row.paletteDefault);
         control->SetCurrDate(date::Today());
         shown = Selected();
-        embedded.emplace(control, q, [this](DispId id, std::span<Variant> args) {
-            OnEvent(id, args);
-        });
+        embedded.emplace(control, q, [this](DispId id, std::span<Variant> args) { OnEvent(id, args); });
     }
 
     QDate Selected() const { return widgets::ToQDate(control->CurrDate()); }

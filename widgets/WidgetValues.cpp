@@ -1,6 +1,6 @@
 #include "WidgetValues.h"
 
-#include "controls/month/MonthRange.h"
+#include "engine/PublishedRange.h"
 
 #include <QFont>
 #include <QWidget>
@@ -12,12 +12,12 @@ namespace corvane::widgets
 
 QDate FirstControlDate()
 {
-    return QDate(month::kFirstYear, 1, 1);
+    return QDate(ModAgrCAl::kFirstPublishedYear, 1, 1);
 }
 
 QDate LastControlDate()
 {
-    return QDate(month::kLastYear, 12, 31);
+    return QDate(ModAgrCAl::kLastPublishedYear, 12, 31);
 }
 
 QDate Bound(const QDate &first, const QDate &date, const QDate &last)

@@ -62,7 +62,7 @@ QxMonthVw::QxMonthVw()
     if (m_currDate == 0)
         m_currDate = date::Today();
     ModMonthVw::State().DropInDate = m_currDate;
-    ShowCaption(ModAgrCAl::GetDateCaption(m_currDate, 0));
+    ShowCaption(CaptionOf(m_currDate, 0));
     FrmMonthView::Load();
 
     SetFocusTarget(m_parts.PictBtn);
@@ -111,11 +111,18 @@ void QxMonthVw::ShowCaption(std::string caption)
         m_parts.LabCmb->setText(QString::fromStdString(m_caption));
 }
 
+std::string QxMonthVw::CaptionOf(date::Date value, int format)
+{
+    if (date::YmdOf(value).year > ModAgrCAl::kLastPublishedTableYear)
+        ModAgrCAl::ThrowSubscriptOutOfRange();
+    return ModAgrCAl::GetDateCaption(value, format);
+}
+
 // ---- properties --------------------------------------------------------------------------------
 
 void QxMonthVw::SetCurrDate(date::Date value)
 {
-    std::string caption = ModAgrCAl::GetDateCaption(value, m_format);
+    std::string caption = CaptionOf(value, m_format);
     m_currDate = value;
     PropertyChanged("CurrDate");
     ShowCaption(std::move(caption));
@@ -124,7 +131,7 @@ void QxMonthVw::SetCurrDate(date::Date value)
 
 void QxMonthVw::SetAgrDateFormat(std::int32_t value)
 {
-    std::string caption = ModAgrCAl::GetDateCaption(m_currDate, value);
+    std::string caption = CaptionOf(m_currDate, value);
     m_format = value;
     ShowCaption(std::move(caption));
     PropertyChanged("AgrDateFormat");
@@ -184,7 +191,7 @@ void QxMonthVw::InitNew()
 {
     m_font = MakeObject<StdFont>();
     m_currDate = kNewControlDate;
-    ShowCaption(ModAgrCAl::GetDateCaption(m_currDate, m_format));
+    ShowCaption(CaptionOf(m_currDate, m_format));
     Layout();
 }
 

@@ -93,6 +93,8 @@ public:
     static void TakeWaitingPick(QWidget *opener);
 
 private:
+    // The caption of a date in a format; error 9 past the published tables (see PublishedRange.h).
+    static std::string CaptionOf(date::Date value, int format);
     bool HasParts() const noexcept { return Surface() != nullptr; }
     void Layout();
     void ApplyColors();

@@ -245,7 +245,7 @@ void QxMonthVw::EnterFocus()
     if (state.DropDatePicked) {
         state.DropDatePicked = false;
         // The date is taken without the property's side effects: nothing is reported to the host.
-        ShowCaption(ModAgrCAl::GetDateCaption(state.DropOutDate, m_format));
+        ShowCaption(CaptionOf(state.DropOutDate, m_format));
         m_currDate = state.DropOutDate;
         Raise(kChange);
     }

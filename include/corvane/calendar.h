@@ -6,9 +6,9 @@
  * a caller buffer, so ctypes, Rust and Go reach it directly. Link libcorvane-calendar (pkg-config
  * corvane-calendar, or the CMake target Corvane::Calendar).
  *
- * Range. The calendar's tables cover lunar years 1900 to 2031. Dates are accepted from 1900-01-31
- * (lunar New Year 1900) to 2031-12-31, lunar dates for the days of that span, solar terms for the
- * Gregorian years 1900 to 2031; corv_cal_range() answers with the span this library was built with.
+ * Range. The calendar's tables cover lunar years 1900 to 2100. Dates are accepted from 1900-01-31
+ * (lunar New Year 1900) to 2100-12-31, lunar dates for the days of that span, solar terms for the
+ * Gregorian years 1900 to 2100; corv_cal_range() answers with the span this library was built with.
  *
  * Status. Every function returning int returns 0 or the error number of the failure:
  *   CORV_CAL_E_INVALID      5  no such date, month, term or format; a NULL pointer

@@ -5,8 +5,8 @@
 //     const corvane::lunar_date d = corvane::to_lunar(2002y / July / 19); // {2002, 6, false, 10}
 //     for (const corvane::solar_term &t : corvane::solar_terms(2002)) ...
 //
-// Range: 1900-01-31 (lunar New Year 1900) to 2031-12-31 and the lunar dates of those days; solar terms
-// for the Gregorian years 1900 to 2031 (supported_range()). Failures throw calendar_error carrying the
+// Range: 1900-01-31 (lunar New Year 1900) to 2100-12-31 and the lunar dates of those days; solar terms
+// for the Gregorian years 1900 to 2100 (supported_range()). Failures throw calendar_error carrying the
 // automation error number: 9 outside the range, 5 for a date, month, term or format that does not
 // exist. The try_ forms answer std::nullopt instead.
 #pragma once

@@ -123,20 +123,6 @@ YearDay YearDayOfRolled(int year, int month, int day)
     return {int(rolledYear), int((date - sys_days{rolledYear / January / 1}).count()) + 1};
 }
 
-Ymd YmdOfYearDay(int year, int dayOfYear)
-{
-    if (const int length = DaysInYear(year); dayOfYear > length) {
-        ++year;
-        dayOfYear -= length;
-    }
-    // Counted as if February had 30 days, the months begin where DaysBeforeMonth's formula says,
-    // (367 m - 362) / 12, and the month of a day has a closed form too.
-    const bool leap = IsLeapYear(year);
-    const int day = dayOfYear > (leap ? 60 : 59) ? dayOfYear + (leap ? 1 : 2) : dayOfYear;
-    const int month = (12 * day + 361) / 367;
-    return {year, month, day - (367 * month - 362) / 12};
-}
-
 int DayOfYear(Date value)
 {
     const Ymd ymd = YmdOf(value);

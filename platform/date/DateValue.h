@@ -113,14 +113,27 @@ struct YearDay {
 };
 YearDay YearDayOfRolled(int year, int month, int day);
 
-// The inverse for days counted on from 1 January: day `dayOfYear` of `year`, running on into the next
-// year past the year's end. dayOfYear [1, the days of `year` and the next together].
-Ymd YmdOfYearDay(int year, int dayOfYear);
 inline YearDay YearDayOf(int year, int month, int day)
 {
     if (month >= 1 && month <= 12 && day >= 1 && (day <= 28 || day <= DaysInMonth(year, month)))
         return {year, DaysBeforeMonth(month, IsLeapYear(year)) + day};
     return YearDayOfRolled(year, month, day);
+}
+
+// The inverse for days counted on from 1 January: day `dayOfYear` of `year`, running on into the next
+// year past the year's end. dayOfYear [1, the days of `year` and the next together].
+constexpr Ymd YmdOfYearDay(int year, int dayOfYear)
+{
+    if (const int length = DaysInYear(year); dayOfYear > length) {
+        ++year;
+        dayOfYear -= length;
+    }
+    // Counted as if February had 30 days, the months begin where DaysBeforeMonth's formula says,
+    // (367 m - 362) / 12, and the month of a day has a closed form too.
+    const bool leap = IsLeapYear(year);
+    const int day = dayOfYear > (leap ? 60 : 59) ? dayOfYear + (leap ? 1 : 2) : dayOfYear;
+    const int month = (12 * day + 361) / 367;
+    return {year, month, day - (367 * month - 362) / 12};
 }
 
 } // namespace corvane::date

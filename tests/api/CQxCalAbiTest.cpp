@@ -189,6 +189,38 @@ TEST_F(CQxCalAbi, LunarToGregorianScreensTheRecord)
     }
 }
 
+// The engine's tables reach 2100, but through automation the methods keep the published years
+// 1901-2030: a later date, year or lunar year answers the empty result, as it always has.
+TEST_F(CQxCalAbi, BeyondThePublishedYearsTheMethodsAnswerEmpty)
+{
+    struct Case {
+        const char *what;
+        double day;
+        std::int16_t year;
+    };
+    const Case cases[] = {
+        {"2031-06-01, in the listed table", 48000.0, 2031},
+        {"2033-12-22, a leap 11th month", 48935.0, 2033},
+        {"2057-09-28", 57616.0, 2057},
+        {"2100-12-31, the tables' last day", 73415.0, 2100},
+    };
+    const std::vector<int> zeros4{0, 0, 0, 0};
+    const std::vector<std::string> empty4{"", "", "", ""};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(Fields(cal.Call("GetAgrNumDate", Variant::Date(c.day))), (std::vector<int>{0, 0, 0, 0, 0}));
+        EXPECT_EQ(Texts(cal.Call("GetAgrStrDate", Variant::Date(c.day))), (std::vector<std::string>{"", "", ""}));
+        EXPECT_EQ(Fields(cal.Call("GetEraNumber", Variant::Date(c.day), Variant::Date(0.5), std::int32_t(1))), zeros4);
+        EXPECT_EQ(Texts(cal.Call("GetEraString", Variant::Date(c.day))), empty4);
+        EXPECT_EQ(cal.Call("GetsTermString", c.year, std::int16_t(1)).String(), "");
+        EXPECT_EQ(cal.Call("GetsTermDateTime", c.year, std::int16_t(24)).Date(), 0.0);
+        Variant record = DateNum(c.year, 11, 1, c.year == 2033 ? -1 : 0);
+        EXPECT_EQ(cal.Call("AgrDateToUniDate", Variant::Ref(record)).Date(), 0.0);
+    }
+    // The last published day still converts.
+    EXPECT_EQ(Fields(cal.Call("GetAgrNumDate", Variant::Date(47848.0))), (std::vector<int>{2030, 12, 7, 0, 12}));
+}
+
 TEST_F(CQxCalAbi, BadCallsAreNumberedErrors)
 {
     const auto errorOf = [&](auto call) {

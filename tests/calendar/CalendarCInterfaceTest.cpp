@@ -60,7 +60,7 @@ TEST(CalendarCInterface, TextsThatDoNotFitLeaveAnEmptyBuffer)
 TEST(CalendarCInterface, OutParametersAreWrittenOnlyOnSuccess)
 {
     corv_lunar_date lunar{-1, -1, -1, -1};
-    EXPECT_EQ(corv_cal_to_lunar(2032, 1, 1, &lunar), CORV_CAL_E_OUT_OF_RANGE);
+    EXPECT_EQ(corv_cal_to_lunar(2101, 1, 1, &lunar), CORV_CAL_E_OUT_OF_RANGE);
     EXPECT_EQ(lunar.year, -1);
     EXPECT_EQ(corv_cal_to_lunar(2001, 5, 23, &lunar), CORV_CAL_OK);
     EXPECT_EQ(lunar.year, 2001);
@@ -79,7 +79,7 @@ TEST(CalendarCInterface, OutParametersAreWrittenOnlyOnSuccess)
 
     corv_solar_term terms[24];
     terms[0].number = -1;
-    EXPECT_EQ(corv_cal_solar_terms(2032, terms), CORV_CAL_E_OUT_OF_RANGE);
+    EXPECT_EQ(corv_cal_solar_terms(2101, terms), CORV_CAL_E_OUT_OF_RANGE);
     EXPECT_EQ(terms[0].number, -1);
 }
 

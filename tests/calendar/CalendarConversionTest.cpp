@@ -24,7 +24,12 @@ const Golden kGolden[] = {
     {2002y / February / 11, {2001, 12, false, 30}}, // lunar New Year's Eve
     {2002y / February / 12, {2002, 1, false, 1}},
     {2002y / July / 19, {2002, 6, false, 10}},
-    {2031y / December / 31, {2031, 11, false, 18}}, // the last day of the calendar
+    {2031y / December / 31, {2031, 11, false, 18}}, // the last day of the listed years
+    {2033y / December / 22, {2033, 11, true, 1}}, // a leap 11th month
+    {2034y / January / 20, {2033, 12, false, 1}},
+    {2057y / September / 28, {2057, 8, false, 30}}, // the new moon of the 9th month comes seconds after midnight
+    {2057y / September / 29, {2057, 9, false, 1}},
+    {2100y / December / 31, {2100, 12, false, 1}}, // the last day of the calendar
 };
 
 TEST(CalendarConversion, GoldenDaysConvertBothWays)
@@ -65,7 +70,7 @@ TEST(CalendarConversion, EveryDayRoundTripsAndLunarDaysCountOnByOne)
         previous = lunar;
         ++count;
     }
-    EXPECT_EQ(count, (sys_days{2031y / December / 31} - sys_days{1900y / January / 31}).count() + 1);
+    EXPECT_EQ(count, (sys_days{2100y / December / 31} - sys_days{1900y / January / 31}).count() + 1);
 }
 
 TEST(CalendarConversion, DaysOutsideTheCalendarOrThatDoNotExistAreRefused)
@@ -76,7 +81,7 @@ TEST(CalendarConversion, DaysOutsideTheCalendarOrThatDoNotExistAreRefused)
     };
     const Case cases[] = {
         {1900y / January / 30, 9}, // lunar year 1899 is not in the tables
-        {2032y / January / 1, 9},
+        {2101y / January / 1, 9},
         {-32767y / January / 1, 9},
         {2002y / February / 29, 5},
         {2002y / month(13) / 1, 5},
@@ -88,10 +93,10 @@ TEST(CalendarConversion, DaysOutsideTheCalendarOrThatDoNotExistAreRefused)
         EXPECT_FALSE(corvane::try_to_lunar(c.day));
     }
     try {
-        corvane::to_lunar(2032y / January / 1);
+        corvane::to_lunar(2101y / January / 1);
         FAIL();
     } catch (const corvane::calendar_error &e) {
-        EXPECT_STREQ(e.what(), "Subscript out of range: 2032-01-01 is outside the calendar (1900-01-31 to 2031-12-31)");
+        EXPECT_STREQ(e.what(), "Subscript out of range: 2101-01-01 is outside the calendar (1900-01-31 to 2100-12-31)");
     }
 }
 
@@ -110,9 +115,10 @@ TEST(CalendarConversion, LunarDatesThatDoNotExistAreRefused)
         {{2002, 0, false, 1}, 5},
         {{2002, 13, false, 1}, 5},
         {{1899, 12, false, 1}, 9},
-        {{2032, 1, false, 1}, 9},
-        {{2031, 11, false, 19}, 9}, // 2032-01-01: past the last day
-        {{2031, 12, false, 1}, 9}, // begins in 2032
+        {{2033, 10, true, 1}, 5}, // 2033 repeats the 11th month, not the 10th
+        {{2101, 1, false, 1}, 9},
+        {{2100, 12, false, 2}, 9}, // 2101-01-01: past the last day
+        {{2100, 12, false, 29}, 9}, // 2101-01-28
     };
     for (const Case &c : cases) {
         EXPECT_EQ(CalendarErrorOf([&] { corvane::to_gregorian(c.date); }), c.error)
@@ -128,27 +134,28 @@ TEST(CalendarConversion, LeapMonthsAndMonthLengthsOfLunarYears)
         int year;
         unsigned leap;
     };
-    for (const Case c : {Case{1900, 8}, Case{1984, 10}, Case{2001, 4}, Case{2002, 0}, Case{2031, 3}})
+    for (const Case c : {Case{1900, 8}, Case{1984, 10}, Case{2001, 4}, Case{2002, 0}, Case{2031, 3}, Case{2033, 11}})
         EXPECT_EQ(corvane::leap_month(c.year), c.leap) << c.year;
     EXPECT_EQ(CalendarErrorOf([] { corvane::leap_month(1899); }), 9);
-    EXPECT_EQ(CalendarErrorOf([] { corvane::leap_month(2032); }), 9);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::leap_month(2101); }), 9);
 
     EXPECT_EQ(corvane::month_length(1900, 8, true), 29u);
     EXPECT_EQ(corvane::month_length(1900, 8), 30u);
     EXPECT_EQ(corvane::month_length(1902, 1), 30u);
     EXPECT_EQ(corvane::month_length(2002, 7), 29u);
     EXPECT_EQ(CalendarErrorOf([] { corvane::month_length(2002, 4, true); }), 5);
-    EXPECT_EQ(corvane::month_length(2031, 12), 29u); // known from the table, though it begins after the range
-    EXPECT_EQ(CalendarErrorOf([] { corvane::month_length(2032, 1); }), 9);
+    EXPECT_EQ(corvane::month_length(2033, 11, true), 29u);
+    EXPECT_EQ(corvane::month_length(2100, 12), 29u); // known from the table, though it ends after the range
+    EXPECT_EQ(CalendarErrorOf([] { corvane::month_length(2101, 1); }), 9);
 }
 
 TEST(CalendarConversion, TheRangeIsTheTablesSpan)
 {
     const corvane::calendar_range range = corvane::supported_range();
     EXPECT_EQ(range.first, 1900y / January / 31);
-    EXPECT_EQ(range.last, 2031y / December / 31);
+    EXPECT_EQ(range.last, 2100y / December / 31);
     EXPECT_EQ(range.first_term_year, 1900);
-    EXPECT_EQ(range.last_term_year, 2031);
+    EXPECT_EQ(range.last_term_year, 2100);
 }
 
 } // namespace

@@ -44,7 +44,7 @@ TEST(CalendarText, StemBranchNamesAndZodiacAnimals)
     EXPECT_EQ(corvane::zodiac(1984), "鼠");
     EXPECT_EQ(corvane::zodiac(2002), "马");
     EXPECT_EQ(corvane::zodiac(1983), "猪");
-    EXPECT_EQ(CalendarErrorOf([] { corvane::zodiac(2032); }), 9);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::zodiac(2101); }), 9);
 }
 
 TEST(CalendarText, FestivalsTheFirstTableThatMatchesWins)
@@ -66,7 +66,7 @@ TEST(CalendarText, FestivalsTheFirstTableThatMatchesWins)
     };
     for (const Case &c : cases)
         EXPECT_EQ(corvane::festival(c.day), c.festival) << unsigned(c.day.month()) << "-" << unsigned(c.day.day());
-    EXPECT_EQ(CalendarErrorOf([] { corvane::festival(2032y / January / 1); }), 9);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::festival(2101y / January / 1); }), 9);
 }
 
 TEST(CalendarText, CaptionsInEveryFormat)
@@ -115,7 +115,7 @@ TEST(CalendarText, SexagenaryNumbersOfMomentsInChinaStandardTime)
     // An instant is read in China Standard Time: 02:30 UTC is 10:30 there.
     EXPECT_EQ(corvane::sexagenary_of(sys_days{2002y / July / 19} + 2h + 30min),
               corvane::sexagenary_of(local_days{2002y / July / 19} + 10h + 30min));
-    EXPECT_EQ(CalendarErrorOf([] { corvane::sexagenary_of(local_days{2032y / January / 1}); }), 9);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::sexagenary_of(local_days{2101y / January / 1}); }), 9);
 }
 
 TEST(CalendarText, SolarTermsOfAYear)
@@ -139,12 +139,12 @@ TEST(CalendarText, SolarTermsOfAYear)
         int number;
         int error;
     };
-    for (const Case c : {Case{1899, 1, 9}, Case{2032, 1, 9}, Case{2002, 0, 5}, Case{2002, 25, 5}}) {
+    for (const Case c : {Case{1899, 1, 9}, Case{2101, 1, 9}, Case{2002, 0, 5}, Case{2002, 25, 5}}) {
         EXPECT_EQ(CalendarErrorOf([c] { corvane::solar_term_of(c.year, c.number); }), c.error)
             << c.year << " " << c.number;
         EXPECT_EQ(CalendarErrorOf([c] { corvane::solar_term_text(c.year, c.number); }), c.error);
     }
-    EXPECT_EQ(CalendarErrorOf([] { corvane::solar_terms(2032); }), 9);
+    EXPECT_EQ(CalendarErrorOf([] { corvane::solar_terms(2101); }), 9);
 }
 
 TEST(CalendarText, EveryYearsTermsFollowEachOtherTwoAMonthInChinaStandardTime)

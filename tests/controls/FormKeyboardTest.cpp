@@ -123,11 +123,7 @@ TEST_F(FormKeyboard, EveryControlWorksFromTheKeyboard)
     QApplication::processEvents();
     ASSERT_TRUE(ModMonthVw::State().DropShown);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    (void)QTest::qWaitFor(
-        [] {
-            return !ModMonthVw::State().DropShown;
-        },
-        500);
+    (void)QTest::qWaitFor([] { return !ModMonthVw::State().DropShown; }, 500);
     QApplication::processEvents();
     EXPECT_EQ(picker->CurrDate(), 37456.0 - 1);
     EXPECT_EQ(Focus(), "QxMonthVw.PictBtn");

@@ -138,7 +138,7 @@ TEST(CorvcalProgram, OutputThatCannotBeWrittenFailsWithStatusOne)
         {{"dump", "1900-01-31", "2031-12-31"}, Output::Full, 1, "corvcal: cannot write the output: "},
         {{"--help"}, Output::Full, 1, "corvcal: cannot write the output: "},
         {{"lunar", "2002-07-19"}, Output::Closed, 1, "corvcal: cannot write the output: "},
-        {{"lunar", "2032-01-01"}, Output::Full, 2, "corvcal lunar: date '2032-01-01' is outside"},
+        {{"lunar", "2101-01-01"}, Output::Full, 2, "corvcal lunar: date '2101-01-01' is outside"},
         {{"lunar", "2002-07-19"}, Output::Pipe, 0, ""},
     };
     for (const Case &c : cases) {

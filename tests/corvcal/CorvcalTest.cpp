@@ -30,6 +30,12 @@ TEST(Corvcal, PrintsConversions)
         {{"solar", "2001", "4R", "1"}, "2001-05-23\n"},
         {{"solar", "2001", "12", "30"}, "2002-02-11\n"},
         {{"solar", "1900", "1", "1"}, "1900-01-31\n"},
+        // Past the listed years: the 9th month of 2057 begins with a new moon seconds after midnight.
+        {{"lunar", "2057-09-28"}, "date\t2057-09-28\nyear\t2057\nmonth\t8\nday\t30\nslot\t8\ntext\t丁丑年 八月 三十\n"},
+        {{"lunar", "2033-12-22"},
+         "date\t2033-12-22\nyear\t2033\nmonth\t11R\nday\t1\nslot\t12\ntext\t癸丑年 闰冬 初一\n"},
+        {{"solar", "2033", "11R", "29"}, "2034-01-19\n"},
+        {{"solar", "2100", "12", "1"}, "2100-12-31\n"},
         {{"dump", "2002-02-11", "2002-02-12"},
          "date\tyear\tmonth\tday\tslot\tfestival\tcell_text\tday_era\tsterm\n"
          "2002-02-11\t2001\t12\t30\t13\t\t三十\t庚戌\t\n"
@@ -71,9 +77,9 @@ TEST(Corvcal, BadInputIsOneLineOnStderrAndExitStatusTwo)
         {{"lunar", "2002-07-19", "extra"}, "unexpected argument 'extra'"},
         {{"lunar", "2002-7-19"}, "YYYY-MM-DD"},
         {{"lunar", "2002-02-29"}, "not a day of the calendar"},
-        {{"lunar", "1900-01-30"}, "1900-01-31 to 2031-12-31"},
-        {{"lunar", "2032-01-01"}, "1900-01-31 to 2031-12-31"},
-        {{"solar", "2032", "1", "1"}, "1900-2031"},
+        {{"lunar", "1900-01-30"}, "1900-01-31 to 2100-12-31"},
+        {{"lunar", "2101-01-01"}, "1900-01-31 to 2100-12-31"},
+        {{"solar", "2101", "1", "1"}, "1900-2100"},
         {{"solar", "2002", "4R", "1"}, "has no leap month"},
         {{"solar", "2001", "5R", "1"}, "its leap month is 4R"},
         {{"solar", "2002", "13", "1"}, "1-12"},
@@ -83,12 +89,12 @@ TEST(Corvcal, BadInputIsOneLineOnStderrAndExitStatusTwo)
         {{"solar", "2002", "1", "1e3"}, "lunar day '1e3' is not a whole number"},
         {{"dump", "2002-01-02", "2002-01-01"}, "comes before"},
         {{"month", "2002"}, "both YEAR and MONTH"},
-        {{"month", "1900", "1"}, "1900-02 to 2031-12"},
+        {{"month", "1900", "1"}, "1900-02 to 2100-12"},
         {{"month", "2002", "0"}, "1-12"},
-        {{"terms", "1899"}, "1900-2031"},
+        {{"terms", "1899"}, "1900-2100"},
         {{"terms", "2002", "1"}, "unexpected argument '1'"},
         {{"caption", "2002-07-19", "5"}, "0-4"},
-        {{"caption", "2032-01-01", "0"}, "1900-01-31 to 2031-12-31"},
+        {{"caption", "2101-01-01", "0"}, "1900-01-31 to 2100-12-31"},
         {{"era", "2002-07-19 24:00"}, "0-23"},
         {{"era", "2002-07-19T10:30"}, "YYYY-MM-DD HH:MM"},
         {{"era", "2002-07-19", "--mode"}, "month or term"},
@@ -115,9 +121,9 @@ TEST(Corvcal, BadInputIsOneLineOnStderrAndExitStatusTwo)
         {{"lunar", "-y"}, "unknown option '-y'"},
         {{"lunar", "2002-07-19", "--color=sometimes"}, "auto, always or never"},
         {{"-3", "-y"}, "-3 and -y do not go together"},
-        {{"-y", "1900"}, "year '1900' is outside the supported range 1901-2031"},
+        {{"-y", "1900"}, "year '1900' is outside the supported range 1901-2100"},
         {{"-y", "2002", "7"}, "unexpected argument '7'"},
-        {{"month", "-3", "2031", "12"}, "the months around 2031-12 reach outside"},
+        {{"month", "-3", "2100", "12"}, "the months around 2100-12 reach outside"},
         {{"-3", "1900", "2"}, "the months around 1900-02 reach outside"},
         {{"2002"}, "both YEAR and MONTH"},
     };
@@ -216,7 +222,7 @@ TEST(Corvcal, HelpAndVersionWhereverTheyStand)
     EXPECT_EQ(RunCorvcal({"-3", "--help"}).out, overview);
     EXPECT_EQ(RunCorvcal({"-h", "lunar"}).out, overview);
     EXPECT_EQ(RunCorvcal({"lunar", "2002-07-19", "-h"}).out.rfind("usage: corvcal lunar", 0), 0u);
-    EXPECT_NE(RunCorvcal({"month", "--help"}).out.find("1901-2031"), std::string::npos); // -y's years
+    EXPECT_NE(RunCorvcal({"month", "--help"}).out.find("1901-2100"), std::string::npos); // -y's years
     for (const std::vector<std::string_view> &args :
          {std::vector<std::string_view>{"--version"}, {"lunar", "--version"}}) {
         const CorvcalResult r = RunCorvcal(args);
@@ -261,14 +267,14 @@ TEST(Corvcal, OutputThatCannotBeWrittenIsAFailure)
     // Bad input stays a usage error: nothing is written, so nothing fails to be written.
     std::ostream out(nullptr);
     std::ostringstream err;
-    EXPECT_EQ(corvcal::Run(ArgList{"lunar", "2032-01-01"}, out, err), 2);
+    EXPECT_EQ(corvcal::Run(ArgList{"lunar", "2101-01-01"}, out, err), 2);
 }
 
 // The whole range: every line of the dump converts back to its own date, and the solar terms follow
 // each other in order, each on one day (1900 starts after its first two).
 TEST(Corvcal, DumpOfTheWholeRangeAgreesWithTheConversion)
 {
-    const CorvcalResult r = RunCorvcal({"dump", "1900-01-31", "2031-12-31"});
+    const CorvcalResult r = RunCorvcal({"dump", "1900-01-31", "2100-12-31"});
     ASSERT_EQ(r.status, 0) << r.err;
     std::istringstream lines(r.out);
     std::string line;
@@ -295,8 +301,33 @@ TEST(Corvcal, DumpOfTheWholeRangeAgreesWithTheConversion)
         expected += 1;
         ++count;
     }
-    EXPECT_EQ(count, 48182);
-    EXPECT_EQ(terms, 132 * 24 - 2);
+    EXPECT_EQ(count, 73384);
+    EXPECT_EQ(terms, 201 * 24 - 2);
+}
+
+// The last years of the range: a month grid of December 2100 and the solar terms of 2099, each term
+// in its own month of its year.
+TEST(Corvcal, ShowsTheLastYearsOfTheRange)
+{
+    const CorvcalResult grid = RunCorvcal({"month", "2100", "12"});
+    ASSERT_EQ(grid.status, 0) << grid.err;
+    EXPECT_NE(grid.out.find("2100"), std::string::npos) << grid.out;
+    EXPECT_NE(grid.out.find("腊月"), std::string::npos) << grid.out; // the 12th lunar month begins on the 31st
+
+    const CorvcalResult terms = RunCorvcal({"terms", "2099"});
+    ASSERT_EQ(terms.status, 0) << terms.err;
+    std::istringstream lines(terms.out);
+    std::string line;
+    int term = 0;
+    while (std::getline(lines, line)) {
+        ++term;
+        const std::string month = line.substr(line.rfind('\t') + 1, 7);
+        const int m = (term + 1) / 2;
+        const std::string expected = (m < 10 ? "2099-0" : "2099-") + std::to_string(m);
+        EXPECT_EQ(line.rfind(std::to_string(term) + "\t" + std::string(ModAgrCAl::GetsTermName(term)), 0), 0u) << line;
+        EXPECT_EQ(month, expected) << line;
+    }
+    EXPECT_EQ(term, 24);
 }
 
 } // namespace

@@ -34,7 +34,17 @@ TEST(UniToAgrDate, GoldenDates)
         {2002, 7, 19, {2002, "6", 10, 6}},
         {2009, 6, 23, {2009, "5R", 1, 6}},
         {1984, 11, 23, {1984, "10R", 1, 11}}, // the only two-digit leap month
-        {2031, 12, 31, {2031, "11", 18, 12}}, // last day the table reaches
+        {2031, 12, 31, {2031, "11", 18, 12}}, // last day of the listed years
+        {2032, 1, 1, {2031, "11", 19, 12}}, // before New Year of 2032, the first computed row
+        {2033, 11, 22, {2033, "11", 1, 11}}, // 2033 repeats its 11th month
+        {2033, 12, 21, {2033, "11", 30, 11}},
+        {2033, 12, 22, {2033, "11R", 1, 12}},
+        {2034, 1, 19, {2033, "11R", 29, 12}},
+        {2034, 1, 20, {2033, "12", 1, 13}},
+        {2034, 2, 18, {2033, "12", 30, 13}},
+        {2034, 2, 19, {2034, "1", 1, 1}},
+        {2100, 2, 9, {2100, "1", 1, 1}},
+        {2100, 12, 31, {2100, "12", 1, 12}}, // last day the table reaches
         {2002, 2, 31, {2002, "1", 20, 1}}, // rolls to 2002-03-03
     };
     for (const auto &c : cases)
@@ -46,7 +56,8 @@ TEST(UniToAgrDate, DaysOutsideTheTableAreSubscriptErrors)
     EXPECT_EQ(ErrorOf([&] { UniToAgrDate(1900, 1, 30); }),
               9); // lunar year 1899
     EXPECT_EQ(ErrorOf([&] { UniToAgrDate(1899, 12, 31); }), 9);
-    EXPECT_EQ(ErrorOf([&] { UniToAgrDate(2032, 1, 1); }), 9);
+    EXPECT_EQ(ErrorOf([&] { UniToAgrDate(2101, 1, 1); }),
+              9); // lunar year 2100 runs on into January 2101, but the Gregorian year is past the table
 }
 
 TEST(UniToAgrDate, TheLeapMonthOf1900FollowsTheEighth)
@@ -78,7 +89,15 @@ TEST(AgrToUniDate, GoldenDates)
         {2001, "12", 30, 2002, 2, 11}, // day number beyond the Gregorian year
         {2002, "1", 0, 2002, 2, 11}, // day 0 is the day before the 1st
         {2002, "1", 31, 2002, 3, 14}, // a day past the month runs on into the next
+        {2002, "0", 1, 2002, 1, 14}, // month 0 is the 29 days before the first month
         {2031, "12", 1, 2032, 1, 13},
+        {2033, "11", 30, 2033, 12, 21},
+        {2033, "11R", 1, 2033, 12, 22},
+        {2033, "11R", 29, 2034, 1, 19},
+        {2033, "12", 1, 2034, 1, 20},
+        {2034, "1", 1, 2034, 2, 19},
+        {2100, "12", 1, 2100, 12, 31},
+        {2100, "12", 29, 2101, 1, 28}, // the last lunar day of the table
     };
     for (const auto &c : cases)
         EXPECT_EQ(AgrToUniDate(c.year, c.month, c.day), FromYmd(c.y, c.m, c.d)) << c.year << ' ' << c.month;
@@ -103,16 +122,19 @@ TEST(AgrMonthSlot, TheLeapMonthAndTheMonthsAfterItMoveOneSlotOn)
         {2002, 12, false, 12},
         {1984, 10, true, 11},
         {1984, 11, false, 12},
+        {2033, 11, false, 11},
+        {2033, 11, true, 12},
+        {2033, 12, false, 13},
     };
     for (const Case &c : cases)
         EXPECT_EQ(AgrMonthSlot(c.year, c.month, c.leap), c.slot) << c.year << '-' << c.month << (c.leap ? "R" : "");
-    EXPECT_EQ(ErrorOf([] { AgrMonthSlot(2032, 1, false); }), 9);
+    EXPECT_EQ(ErrorOf([] { AgrMonthSlot(2101, 1, false); }), 9);
 }
 
 TEST(AgrToUniDate, RejectsYearsOutsideTheTableAndOverflow)
 {
     EXPECT_EQ(ErrorOf([&] { AgrToUniDate(1899, "1", 1); }), 9);
-    EXPECT_EQ(ErrorOf([&] { AgrToUniDate(2032, "1", 1); }), 9);
+    EXPECT_EQ(ErrorOf([&] { AgrToUniDate(2101, "1", 1); }), 9);
     EXPECT_EQ(ErrorOf([&] { AgrDateToDayNumber(2002, "1", 32767); }), 6);
     EXPECT_EQ(ErrorOf([&] { AgrDateToDayNumber(2002, "15", 1); }),
               9); // no 15th slot to sum up to
@@ -127,7 +149,7 @@ TEST(AgrConversion, EveryDayRoundTripsAndMatchesTheSlotWalk)
     int slot = 1;
     int day = 1;
     int checked = 0;
-    for (sys_days d = sys_days{year{1900} / January / 31}; d <= sys_days{year{2031} / December / 31}; d += days{1}) {
+    for (sys_days d = sys_days{year{1900} / January / 31}; d <= sys_days{year{2100} / December / 31}; d += days{1}) {
         const year_month_day ymd{d};
         const auto y = std::int16_t(int(ymd.year()));
         const auto m = std::int16_t(unsigned(ymd.month()));
@@ -154,7 +176,7 @@ TEST(AgrConversion, EveryDayRoundTripsAndMatchesTheSlotWalk)
         }
         ++checked;
     }
-    EXPECT_EQ(checked, 48182); // 1900-01-31 .. 2031-12-31
+    EXPECT_EQ(checked, 73384); // 1900-01-31 .. 2100-12-31
 }
 
 TEST(MonthText, ReadsNumbersAndTheLeapMark)

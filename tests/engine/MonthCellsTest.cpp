@@ -34,6 +34,8 @@ TEST(MonthCells, GoldenCells)
         {1902, 3, 8, {1902, "1", 29, 1, "妇女节", "廿九"}},
         {1902, 3, 9, {1902, "1", 30, 1, "", "三十"}},
         {1902, 3, 10, {1902, "2", 1, 2, "", "二月"}},
+        {2033, 12, 22, {2033, "11R", 1, 12, "", "闰冬"}}, // a leap 11th month
+        {2034, 1, 20, {2033, "12", 1, 13, "", "腊月"}},
     };
     for (const auto &c : cases) {
         FillMonthCells(c.year, c.month, date::DaysInMonth(c.year, c.month));
@@ -89,11 +91,13 @@ TEST(DateCaption, AllFormats)
         {2002, 7, 19, 5, "2002年07月19日"},
         {2002, 7, 19, -1, "2002年07月19日"},
         {2009, 6, 23, 3, "2009年06月23日 农历: 闰五 初一日"},
+        {2033, 12, 22, 1, "2033年12月22日 农历: 癸丑年 闰冬 初一日"},
+        {2100, 12, 31, 4, "2100年12月31日 农历: 腊月 初一日 星期五"},
         {2002, 7, 21, 0, "2002年07月21日 星期日"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(GetDateCaption(date::FromYmd(c.year, c.month, c.day), c.format), c.expected) << c.format;
-    EXPECT_EQ(ErrorOf([&] { GetDateCaption(date::FromYmd(2032, 1, 1), 0); }), 9);
+    EXPECT_EQ(ErrorOf([&] { GetDateCaption(date::FromYmd(2101, 1, 1), 0); }), 9);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "tools/stermgen/STermMoment.h"
 #include "tools/stermgen/ApparentSolarLongitude.h"
 #include "tools/stermgen/JulianDay.h"
+#include "tools/stermgen/STermTimeRows.h"
 
 #include <gtest/gtest.h>
 
@@ -77,7 +78,7 @@ TEST(STermMoment, MatchesPublishedMomentsToTheSecond)
 TEST(STermMoment, EveryTermOfEveryYearFallsInItsMonth)
 {
     double previousJulianDay = 0.0;
-    for (int y = 1900; y <= 2031; ++y) {
+    for (int y = kFirstYear; y <= kLastYear; ++y) {
         for (int term = 1; term <= kSTermCount; ++term) {
             const double julianDayTt = sTermJulianDayTt(y, term);
             const double miss =

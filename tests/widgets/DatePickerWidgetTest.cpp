@@ -94,11 +94,7 @@ TEST_F(DatePickerWidgetTest, ADayPickedInTheDropDownIsTheNewDate)
     // 19 July 2002 is shown; 1 July is a Monday, so the 24th sits in row 3, column 3.
     const QPoint day24(int(3.5 * grid->width() / 7), int(3.5 * grid->height() / 6));
     QTest::mouseClick(grid, Qt::LeftButton, {}, day24);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return changed.count() > 0;
-        },
-        2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return changed.count() > 0; }, 2000));
     QApplication::processEvents();
 
     EXPECT_FALSE(picker->isDropDownVisible());

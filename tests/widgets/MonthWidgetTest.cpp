@@ -76,10 +76,7 @@ TEST_F(MonthWidgetTest, SettersClampAndSignalAsQCalendarWidgetDoes)
         std::function<void(QCalendarWidget &)> onQt;
         std::function<void(LunarCalendarWidget &)> onOurs;
     };
-#define BOTH(call)                                                                                                     \
-    [](auto &w) {                                                                                                      \
-        w.call;                                                                                                        \
-    }
+#define BOTH(call) [](auto &w) { w.call; }
     const Step steps[] = {
         {"same date", BOTH(setSelectedDate(QDate(2002, 7, 19))), BOTH(setSelectedDate(QDate(2002, 7, 19)))},
         {"new date", BOTH(setSelectedDate(QDate(2002, 2, 12))), BOTH(setSelectedDate(QDate(2002, 2, 12)))},

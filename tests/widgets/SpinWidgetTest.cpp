@@ -63,48 +63,13 @@ TEST_F(SpinWidgetTest, DateChangedOnceForEachChangeBySetterOrStep)
         QDate expected;
         int emitted;
     } rows[] = {
-        {"same date",
-         [&] {
-             dateEdit->setDate(QDate(2002, 7, 19));
-         },
-         QDate(2002, 7, 19),
-         0},
-        {"invalid date",
-         [&] {
-             dateEdit->setDate(QDate());
-         },
-         QDate(2002, 7, 19),
-         0},
-        {"up on the day",
-         [&] {
-             KeyAt(dateEdit, 9, Qt::Key_Up);
-         },
-         QDate(2002, 7, 20),
-         1},
-        {"down on the month",
-         [&] {
-             KeyAt(dateEdit, 6, Qt::Key_Down);
-         },
-         QDate(2002, 6, 20),
-         1},
-        {"past the range",
-         [&] {
-             dateEdit->setDate(QDate(2045, 3, 15));
-         },
-         QDate(2030, 12, 31),
-         1},
-        {"up wraps",
-         [&] {
-             KeyAt(dateEdit, 9, Qt::Key_Up);
-         },
-         QDate(1901, 1, 1),
-         1},
-        {"before the range",
-         [&] {
-             dateEdit->setDate(QDate(1800, 1, 1));
-         },
-         QDate(1901, 1, 1),
-         0},
+        {"same date", [&] { dateEdit->setDate(QDate(2002, 7, 19)); }, QDate(2002, 7, 19), 0},
+        {"invalid date", [&] { dateEdit->setDate(QDate()); }, QDate(2002, 7, 19), 0},
+        {"up on the day", [&] { KeyAt(dateEdit, 9, Qt::Key_Up); }, QDate(2002, 7, 20), 1},
+        {"down on the month", [&] { KeyAt(dateEdit, 6, Qt::Key_Down); }, QDate(2002, 6, 20), 1},
+        {"past the range", [&] { dateEdit->setDate(QDate(2045, 3, 15)); }, QDate(2030, 12, 31), 1},
+        {"up wraps", [&] { KeyAt(dateEdit, 9, Qt::Key_Up); }, QDate(1901, 1, 1), 1},
+        {"before the range", [&] { dateEdit->setDate(QDate(1800, 1, 1)); }, QDate(1901, 1, 1), 0},
     };
     for (const Row &row : rows) {
         changed.clear();
@@ -127,42 +92,12 @@ TEST_F(SpinWidgetTest, TimeChangedOnceForEachChangeBySetterOrStep)
         QTime expected;
         int emitted;
     } rows[] = {
-        {"same time",
-         [&] {
-             timeEdit->setTime(QTime(10, 30, 15));
-         },
-         QTime(10, 30, 15),
-         0},
-        {"same second",
-         [&] {
-             timeEdit->setTime(QTime(10, 30, 15, 500));
-         },
-         QTime(10, 30, 15),
-         0},
-        {"new time",
-         [&] {
-             timeEdit->setTime(QTime(23, 59, 59));
-         },
-         QTime(23, 59, 59),
-         1},
-        {"up on the seconds past midnight",
-         [&] {
-             KeyAt(timeEdit, 7, Qt::Key_Up);
-         },
-         QTime(0, 0, 0),
-         1},
-        {"down on the hours",
-         [&] {
-             KeyAt(timeEdit, 1, Qt::Key_Down);
-         },
-         QTime(23, 0, 0),
-         1},
-        {"invalid time",
-         [&] {
-             timeEdit->setTime(QTime(25, 0));
-         },
-         QTime(23, 0, 0),
-         0},
+        {"same time", [&] { timeEdit->setTime(QTime(10, 30, 15)); }, QTime(10, 30, 15), 0},
+        {"same second", [&] { timeEdit->setTime(QTime(10, 30, 15, 500)); }, QTime(10, 30, 15), 0},
+        {"new time", [&] { timeEdit->setTime(QTime(23, 59, 59)); }, QTime(23, 59, 59), 1},
+        {"up on the seconds past midnight", [&] { KeyAt(timeEdit, 7, Qt::Key_Up); }, QTime(0, 0, 0), 1},
+        {"down on the hours", [&] { KeyAt(timeEdit, 1, Qt::Key_Down); }, QTime(23, 0, 0), 1},
+        {"invalid time", [&] { timeEdit->setTime(QTime(25, 0)); }, QTime(23, 0, 0), 0},
     };
     for (const Row &row : rows) {
         changed.clear();

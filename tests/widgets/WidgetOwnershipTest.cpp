@@ -36,9 +36,7 @@ TEST_F(WidgetOwnershipTest, TheCalendarMayBeDeletedInsideItsOwnSignal)
     calendar->setFocus();
     QWidget *grid = QApplication::focusWidget();
     ASSERT_NE(grid, nullptr);
-    QObject::connect(calendar, &corvane::LunarCalendarWidget::selectionChanged, [&calendar] {
-        delete calendar;
-    });
+    QObject::connect(calendar, &corvane::LunarCalendarWidget::selectionChanged, [&calendar] { delete calendar; });
     QTest::keyClick(grid, Qt::Key_Right);
     QApplication::processEvents();
     EXPECT_TRUE(calendar.isNull());

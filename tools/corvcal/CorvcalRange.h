@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/AgrYearTable.h"
+#include "engine/STermTable.h"
 
 #include <string>
 
@@ -22,6 +23,8 @@ std::string MonthText(int year, int month); // YYYY-MM
 // names in its messages and help comes from here.
 inline constexpr int kFirstYear = ModAgrCAl::kFirstAgrYear;
 inline constexpr int kLastYear = ModAgrCAl::kLastAgrYear;
+// The same years name the Gregorian years of the solar terms.
+static_assert(ModAgrCAl::kFirstSTermYear == kFirstYear && ModAgrCAl::kLastSTermYear == kLastYear);
 
 GregorianDay FirstDay();
 GregorianDay LastDay();
@@ -33,10 +36,10 @@ bool IsConvertibleMonth(int year, int month);
 int FirstWholeYear();
 int LastWholeYear();
 
-std::string YearRangeText(); // "1900-2031"
-std::string DayRangeText(); // "1900-01-31 to 2031-12-31"
-std::string MonthRangeText(); // "1900-02 to 2031-12"
-std::string WholeYearRangeText(); // "1901-2031"
+std::string YearRangeText(); // "1900-2100"
+std::string DayRangeText(); // "1900-01-31 to 2100-12-31"
+std::string MonthRangeText(); // "1900-02 to 2100-12"
+std::string WholeYearRangeText(); // "1901-2100"
 
 // A help text with the placeholders {years}, {days}, {months} and {whole-years} replaced by the
 // range texts above.

@@ -8,7 +8,7 @@ namespace corvane::stermgen
 {
 
 constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 2031;
+constexpr int kLastYear = 2100;
 constexpr int kYearCount = kLastYear - kFirstYear + 1;
 
 // A time of day HHMM (0 to 2359) written as the table keeps it: upper-case hexadecimal of the

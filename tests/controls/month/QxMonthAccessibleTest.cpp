@@ -20,9 +20,8 @@ protected:
     void SetUp() override
     {
         QxMonthTest::SetUp();
-        corvane::month::SetGridAnnouncementListener([this](QAccessibleEvent &event) {
-            heard.emplace_back(event.type(), event.child());
-        });
+        corvane::month::SetGridAnnouncementListener(
+            [this](QAccessibleEvent &event) { heard.emplace_back(event.type(), event.child()); });
     }
     void TearDown() override { corvane::month::SetGridAnnouncementListener({}); }
 

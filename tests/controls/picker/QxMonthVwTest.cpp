@@ -72,11 +72,20 @@ TEST_F(PickerTest, AnUncaptionableDateOrFormatChangesNothing)
 {
     picker->SetCurrDate(kFeb12);
     events.clear();
-    const date::Date outside = date::FromYmd(2040, 1, 1);
-    EXPECT_EQ(ErrorOf([&] { picker->SetCurrDate(outside); }), 9);
-    EXPECT_EQ(picker->CurrDate(), kFeb12);
-    EXPECT_EQ(picker->Caption(), "2002年02月12日 星期二");
-    EXPECT_TRUE(events.empty());
+    // The engine converts days up to 2100, but the picker keeps the range hosts have always seen.
+    for (const date::Date outside :
+         {date::FromYmd(2032, 1, 1), date::FromYmd(2057, 9, 28) + 0.5, date::FromYmd(2101, 1, 1)}) {
+        EXPECT_EQ(ErrorOf([&] { picker->SetCurrDate(outside); }), 9) << outside;
+        EXPECT_EQ(picker->CurrDate(), kFeb12);
+        EXPECT_EQ(picker->Caption(), "2002年02月12日 星期二");
+        EXPECT_TRUE(events.empty());
+    }
+    picker->SetCurrDate(date::FromYmd(2031, 12, 31) + 0.75);
+    EXPECT_EQ(picker->Caption(), "2031年12月31日 星期三");
+    picker->SetCurrDate(kFeb12);
+    events.clear();
+
+    const date::Date outside = date::FromYmd(2101, 1, 1);
 
     PropertyBag bag;
     bag.Write("CurrDate", Variant::FromDate(outside));
