@@ -168,7 +168,7 @@ void LunarCalendarWidget::setMinimumDate(const QDate &date)
 {
     if (!date.isValid())
         return;
-    d->minimum = widgets::Bound(widgets::FirstControlDate(), date, widgets::LastControlDate());
+    d->minimum = widgets::BoundToControls(date);
     d->maximum = std::max(d->maximum, d->minimum);
     d->Select(d->Selected());
 }
@@ -177,7 +177,7 @@ void LunarCalendarWidget::setMaximumDate(const QDate &date)
 {
     if (!date.isValid())
         return;
-    d->maximum = widgets::Bound(widgets::FirstControlDate(), date, widgets::LastControlDate());
+    d->maximum = widgets::BoundToControls(date);
     d->minimum = std::min(d->minimum, d->maximum);
     d->Select(d->Selected());
 }

@@ -76,7 +76,7 @@ void LunarDatePicker::setDate(const QDate &date)
 {
     if (!date.isValid())
         return;
-    const QDate bounded = widgets::Bound(widgets::FirstControlDate(), date, widgets::LastControlDate());
+    const QDate bounded = widgets::BoundToControls(date);
     if (bounded != d->Date())
         d->control->SetCurrDate(widgets::ToDateValue(bounded));
 }

@@ -25,6 +25,11 @@ QDate Bound(const QDate &first, const QDate &date, const QDate &last)
     return std::clamp(date, first, last);
 }
 
+QDate BoundToControls(const QDate &date)
+{
+    return Bound(FirstControlDate(), date, LastControlDate());
+}
+
 date::Date ToDateValue(const QDate &day)
 {
     return date::FromYmd(day.year(), day.month(), day.day());

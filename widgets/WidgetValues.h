@@ -18,6 +18,8 @@ QDate FirstControlDate();
 QDate LastControlDate();
 // A valid date held to [first, last].
 QDate Bound(const QDate &first, const QDate &date, const QDate &last);
+// A date held to the controls' dates (FirstControlDate .. LastControlDate).
+QDate BoundToControls(const QDate &date);
 
 // Date values and Qt's types. ToQDate drops the time of day; ToQTime is the time of day to the second.
 date::Date ToDateValue(const QDate &day);
