@@ -38,15 +38,6 @@ TEST(STermTable, TermTexts)
         EXPECT_EQ(GetsTermText(c.year, c.term), c.expected) << c.year << " " << c.term;
 }
 
-TEST(STermTable, TermNames)
-{
-    const char *const names[] = {"小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨",
-                                 "立夏", "小满", "芒种", "夏至", "小暑", "大暑", "立秋", "处暑",
-                                 "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
-    for (int t = 1; t <= 24; ++t)
-        EXPECT_EQ(GetsTermName(t), names[t - 1]);
-}
-
 // The formula moment lies 20 seconds before midnight and rounds to 00:00 of the next day.
 TEST(STermTable, FormulaDaysRoundToTheWholeMinute)
 {
