@@ -112,26 +112,19 @@ TEST_F(CAbi, FailuresComeBackAsNumbersWithMessagesKeptPerThread)
     EXPECT_STREQ(corv_last_error_message(), "");
 }
 
+// Null handles and pointers and text that is not UTF-8 are the careless-host tests' (AbiMisuse).
 TEST_F(CAbi, MalformedCallsAreErrorsNotCrashes)
 {
     corv_variant result;
     corv_variant_init(&result);
-    EXPECT_EQ(corv_invoke(nullptr, kAdd, CORV_METHOD, nullptr, 0, &result), 424);
-    EXPECT_EQ(corv_invoke(toy, kAdd, CORV_METHOD, nullptr, 1, &result), 5);
     EXPECT_EQ(corv_invoke(toy, kAdd, 0, nullptr, 0, &result), 5);
 
     std::vector<corv_variant> args(1);
     args[0].type = 77; // no such type
     EXPECT_EQ(Invoke(kAdd, CORV_METHOD, args, &result), 13);
-    args[0].type = CORV_VT_STRING;
-    char bad[] = "\xC3\x28";
-    args[0].u.str.data = bad;
-    args[0].u.str.length = 2;
-    EXPECT_EQ(Invoke(kAdd, CORV_METHOD, args, &result), 5);
     args[0] = corv_variant{};
     corv_variant_set_ref(&args[0], nullptr);
     EXPECT_EQ(Invoke(kAdd, CORV_METHOD, args, &result), 5);
-    EXPECT_EQ(corv_variant_set_string(&result, "\xFF"), 5);
     EXPECT_EQ(result.type, CORV_VT_EMPTY);
 }
 
