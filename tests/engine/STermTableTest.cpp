@@ -38,6 +38,15 @@ TEST(STermTable, TermTexts)
         EXPECT_EQ(GetsTermText(c.year, c.term), c.expected) << c.year << " " << c.term;
 }
 
+// The names are a list of their own: a slip in any of them shows only here.
+TEST(STermTable, TermNames)
+{
+    const std::string names =
+        "小寒大寒立春雨水惊蛰春分清明谷雨立夏小满芒种夏至小暑大暑立秋处暑白露秋分寒露霜降立冬小雪大雪冬至";
+    for (int t = 1; t <= 24; ++t)
+        EXPECT_EQ(GetsTermName(t), names.substr(6 * std::size_t(t - 1), 6)) << t;
+}
+
 // The formula moment lies 20 seconds before midnight and rounds to 00:00 of the next day.
 TEST(STermTable, FormulaDaysRoundToTheWholeMinute)
 {
