@@ -1,5 +1,6 @@
 // CQxCal's members called through the C ABI inside this process, so that the test can pin the clock
 // the library reads: what an omitted date or time means depends on the present.
+#include "RecordFields.h"
 #include "api/CQxCalObject.h"
 #include "platform/automation/AbiObject.h"
 #include "platform/automation/ObjectPtr.h"
@@ -17,14 +18,6 @@ namespace
 
 using corv::Variant;
 namespace date = corvane::date;
-
-std::vector<std::string> Texts(const Variant &record)
-{
-    std::vector<std::string> out;
-    for (std::size_t i = 0; i < record.FieldCount(); ++i)
-        out.emplace_back(record.Field(i).String());
-    return out;
-}
 
 // Pinned at 2002-07-19 10:30, the 巳 hour of the 戊子 day.
 class CQxCalPinnedClock : public ::testing::Test

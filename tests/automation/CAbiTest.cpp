@@ -112,26 +112,19 @@ TEST_F(CAbi, FailuresComeBackAsNumbersWithMessagesKeptPerThread)
     EXPECT_STREQ(corv_last_error_message(), "");
 }
 
+// Null handles and pointers and text that is not UTF-8 are the careless-host tests' (AbiMisuse).
 TEST_F(CAbi, MalformedCallsAreErrorsNotCrashes)
 {
     corv_variant result;
     corv_variant_init(&result);
-    EXPECT_EQ(corv_invoke(nullptr, kAdd, CORV_METHOD, nullptr, 0, &result), 424);
-    EXPECT_EQ(corv_invoke(toy, kAdd, CORV_METHOD, nullptr, 1, &result), 5);
     EXPECT_EQ(corv_invoke(toy, kAdd, 0, nullptr, 0, &result), 5);
 
     std::vector<corv_variant> args(1);
     args[0].type = 77; // no such type
     EXPECT_EQ(Invoke(kAdd, CORV_METHOD, args, &result), 13);
-    args[0].type = CORV_VT_STRING;
-    char bad[] = "\xC3\x28";
-    args[0].u.str.data = bad;
-    args[0].u.str.length = 2;
-    EXPECT_EQ(Invoke(kAdd, CORV_METHOD, args, &result), 5);
     args[0] = corv_variant{};
     corv_variant_set_ref(&args[0], nullptr);
     EXPECT_EQ(Invoke(kAdd, CORV_METHOD, args, &result), 5);
-    EXPECT_EQ(corv_variant_set_string(&result, "\xFF"), 5);
     EXPECT_EQ(result.type, CORV_VT_EMPTY);
 }
 
@@ -214,9 +207,6 @@ TEST_F(CAbi, ObjectResultsAreHandlesToTheSameObject)
 
 struct SinkLog {
     std::vector<std::string> calls;
-    corv_object *object = nullptr;
-    uint32_t cookieToDrop = 0;
-    bool releaseObject = false;
     int32_t fail = 0;
 };
 
@@ -229,10 +219,6 @@ int32_t AppendingSink(void *user, int32_t dispid, corv_variant *args, size_t arg
     log->calls.push_back(seen);
     if (corv_variant_set_string(args[0].u.ref, (seen + "!").c_str()) != 0)
         return 5;
-    if (log->cookieToDrop)
-        corv_unadvise(log->object, std::exchange(log->cookieToDrop, 0));
-    if (log->releaseObject)
-        corv_release(log->object);
     return log->fail;
 }
 
@@ -281,64 +267,6 @@ TEST_F(CAbi, EventSinksWriteByReferenceArgumentsBackToTheRaiser)
     EXPECT_EQ(second.calls.size(), 3u);
     corv_variant_clear(&args[0]);
     corv_variant_clear(&result);
-}
-
-TEST_F(CAbi, UnadvisingAndReleasingDuringAnEventAreSafe)
-{
-    SinkLog first, second;
-    uint32_t c1 = 0, c2 = 0;
-    ASSERT_EQ(corv_advise(toy, AppendingSink, &first, &c1), 0);
-    ASSERT_EQ(corv_advise(toy, AppendingSink, &second, &c2), 0);
-    first.object = toy;
-    first.cookieToDrop = c2; // the first sink drops the second before it is called
-    first.releaseObject = true; // and gives up the host's only reference
-
-    std::vector<corv_variant> args(1);
-    corv_variant_set_string(&args[0], "x");
-    corv_variant result;
-    corv_variant_init(&result);
-    // The object lives until the call returns, then goes.
-    ASSERT_EQ(Invoke(kFire, CORV_METHOD, args, &result), 0);
-    toy = nullptr;
-    EXPECT_EQ(Text(result), "x!");
-    EXPECT_TRUE(second.calls.empty());
-    corv_variant_clear(&args[0]);
-    corv_variant_clear(&result);
-}
-
-TEST_F(CAbi, AnObjectRefusesCallsFromAnotherThread)
-{
-    int32_t invokeRc = 0, releaseRc = 0, addRefRc = 0;
-    std::string message;
-    std::thread([&] {
-        corv_variant result;
-        corv_variant_init(&result);
-        std::vector<corv_variant> args(1);
-        corv_variant_set_i4(&args[0], 1);
-        invokeRc = corv_invoke(toy, kAdd, CORV_METHOD, args.data(), 1, &result);
-        message = corv_last_error_message();
-        addRefRc = corv_add_ref(toy);
-        releaseRc = corv_release(toy);
-    }).join();
-    EXPECT_EQ(invokeRc, CORV_E_WRONG_THREAD);
-    EXPECT_EQ(addRefRc, CORV_E_WRONG_THREAD);
-    EXPECT_EQ(releaseRc, CORV_E_WRONG_THREAD);
-    EXPECT_NE(message.find("thread"), std::string::npos);
-    // Nothing changed: the creating thread still holds the only reference.
-    std::vector<corv_variant> args(1);
-    corv_variant_set_i4(&args[0], 1);
-    corv_variant result;
-    corv_variant_init(&result);
-    EXPECT_EQ(Invoke(kAdd, CORV_METHOD, args, &result), 0);
-    // Objects created on the other thread belong to it.
-    int32_t otherRc = -1;
-    std::thread([&] {
-        corv_object *own = nullptr;
-        otherRc = corv_create_object("Corvane.Toy", &own);
-        if (otherRc == 0)
-            otherRc = corv_release(own);
-    }).join();
-    EXPECT_EQ(otherRc, 0);
 }
 
 TEST_F(CAbi, AnotherLibrarysObjectIsInvokedThroughAProxy)

@@ -54,7 +54,7 @@ TEST(ClassInfo, ResolvesRequestsAndNamesTheWrongKinds)
 TEST(ClassInfo, SharedMembersTakeEachClassesIdsNamesAndHelp)
 {
     const ClassInfo &twin = toy::CToyTwin::Info();
-    const MemberInfo *split = twin.Find(0x6003001C, InvokeKind::Method);
+    const MemberInfo *split = twin.Find(toy::kTwinSplitDate, InvokeKind::Method);
     ASSERT_NE(split, nullptr);
     EXPECT_STREQ(split->name, "SplitDate");
     EXPECT_STREQ(split->params[0].name, "Moment");

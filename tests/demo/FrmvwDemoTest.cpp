@@ -25,7 +25,7 @@ protected:
     FrmvwDemo &form = program.PickerForm();
     const corvdemo::HostedControl &Control(const char *name) { return *form.Control(name); }
     QString Selected() { return Part<QLabel>(form, "LabSel")->text(); }
-    QString Caption() { return QString::fromUtf8(std::string(Control("QxMonthVw").Get(0x68030000).String())); }
+    QString Caption() { return QString::fromUtf8(std::string(Control("QxMonthVw").Object().Get("Caption").String())); }
 };
 
 } // namespace
@@ -62,7 +62,7 @@ TEST_F(FrmvwDemoTest, TheFormatButtonCyclesAndItsCounterSurvivesTheWindow)
     std::vector<int> formats;
     for (int i = 0; i < 5; ++i) {
         Click(form, "CmdFormat");
-        formats.push_back(Control("QxMonthVw").Get(0x68030006).I4());
+        formats.push_back(Control("QxMonthVw").Object().Get("AgrDateFormat").I4());
     }
     EXPECT_EQ(formats, (std::vector<int>{1, 2, 3, 4, 0}));
     Click(form, "CmdFormat");
@@ -75,9 +75,9 @@ TEST_F(FrmvwDemoTest, TheFormatButtonCyclesAndItsCounterSurvivesTheWindow)
     Click(program.MainForm(), "CmdNext");
     ASSERT_TRUE(form.IsLoaded());
     EXPECT_EQ(DateOf(form.Control("QxMonthVw")), kJuly19); // the load actions ran again
-    EXPECT_EQ(Control("QxMonthVw").Get(0x68030006).I4(), 0); // a new control from its saved properties
+    EXPECT_EQ(Control("QxMonthVw").Object().Get("AgrDateFormat").I4(), 0); // a new control from its saved properties
     Click(form, "CmdFormat");
-    EXPECT_EQ(Control("QxMonthVw").Get(0x68030006).I4(), 2);
+    EXPECT_EQ(Control("QxMonthVw").Object().Get("AgrDateFormat").I4(), 2);
     // The label follows the picker's Change, which a new format does not raise.
     EXPECT_EQ(Selected(), QStringLiteral("2002年07月19日 星期五"));
     EXPECT_TRUE(Caption().contains(QStringLiteral("农历")));

@@ -25,15 +25,25 @@ protected:
         loader.clearPluginPaths();
         loader.addPluginPath(QStringLiteral(CORVANE_DESIGNER_PLUGIN_DIR));
     }
-    std::unique_ptr<QWidget> Load()
+    // Loads the form and finds its four widgets.
+    void Load()
     {
         QFile file(QStringLiteral(CORVANE_FORM));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        std::unique_ptr<QWidget> form(loader.load(&file));
-        EXPECT_NE(form, nullptr) << loader.errorString().toStdString();
-        return form;
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        form.reset(loader.load(&file));
+        ASSERT_NE(form, nullptr) << loader.errorString().toStdString();
+        calendar = form->findChild<corvane::LunarCalendarWidget *>(QStringLiteral("lunarCalendar"));
+        picker = form->findChild<corvane::LunarDatePicker *>(QStringLiteral("lunarDatePicker"));
+        dateEdit = form->findChild<corvane::DateSpinEdit *>(QStringLiteral("dateSpinEdit"));
+        timeEdit = form->findChild<corvane::TimeSpinEdit *>(QStringLiteral("timeSpinEdit"));
+        ASSERT_TRUE(calendar && picker && dateEdit && timeEdit);
     }
     QUiLoader loader;
+    std::unique_ptr<QWidget> form;
+    corvane::LunarCalendarWidget *calendar = nullptr;
+    corvane::LunarDatePicker *picker = nullptr;
+    corvane::DateSpinEdit *dateEdit = nullptr;
+    corvane::TimeSpinEdit *timeEdit = nullptr;
 };
 
 TEST_F(FormLoadTest, ThePluginOffersTheFourWidgetsInTheCorvaneGroup)
@@ -61,13 +71,7 @@ TEST_F(FormLoadTest, ThePluginOffersTheFourWidgetsInTheCorvaneGroup)
 
 TEST_F(FormLoadTest, AFormLoadsWithThePropertiesItsXmlSets)
 {
-    const std::unique_ptr<QWidget> form = Load();
-    ASSERT_NE(form, nullptr);
-    auto *calendar = form->findChild<corvane::LunarCalendarWidget *>(QStringLiteral("lunarCalendar"));
-    auto *picker = form->findChild<corvane::LunarDatePicker *>(QStringLiteral("lunarDatePicker"));
-    auto *dateEdit = form->findChild<corvane::DateSpinEdit *>(QStringLiteral("dateSpinEdit"));
-    auto *timeEdit = form->findChild<corvane::TimeSpinEdit *>(QStringLiteral("timeSpinEdit"));
-    ASSERT_TRUE(calendar && picker && dateEdit && timeEdit);
+    ASSERT_NO_FATAL_FAILURE(Load());
 
     EXPECT_EQ(calendar->selectedDate(), QDate(2002, 2, 12));
     EXPECT_EQ(calendar->minimumDate(), QDate(2001, 1, 1));
@@ -85,13 +89,7 @@ TEST_F(FormLoadTest, AFormLoadsWithThePropertiesItsXmlSets)
 
 TEST_F(FormLoadTest, TheLoadedWidgetsSignal)
 {
-    const std::unique_ptr<QWidget> form = Load();
-    ASSERT_NE(form, nullptr);
-    auto *calendar = form->findChild<corvane::LunarCalendarWidget *>(QStringLiteral("lunarCalendar"));
-    auto *picker = form->findChild<corvane::LunarDatePicker *>(QStringLiteral("lunarDatePicker"));
-    auto *dateEdit = form->findChild<corvane::DateSpinEdit *>(QStringLiteral("dateSpinEdit"));
-    auto *timeEdit = form->findChild<corvane::TimeSpinEdit *>(QStringLiteral("timeSpinEdit"));
-    ASSERT_TRUE(calendar && picker && dateEdit && timeEdit);
+    ASSERT_NO_FATAL_FAILURE(Load());
 
     QSignalSpy selection(calendar, SIGNAL(selectionChanged()));
     QSignalSpy pickedDate(picker, SIGNAL(dateChanged(QDate)));

@@ -6,6 +6,8 @@
 
 #include "platform/date/DateValue.h"
 
+#include <string>
+#include <utility>
 #include <vector>
 
 using namespace corvane::ModAgrCAl;
@@ -14,25 +16,24 @@ using corvane::date::FromYmd;
 namespace
 {
 
-TEST(AgrText, DayNames)
+// Names are composed from a prefix and a numeral: each join, and every numeral once.
+TEST(AgrText, DayAndMonthNames)
 {
-    const char *const expected[31] = {nullptr, "初一", "初二", "初三", "初四", "初五", "初六", "初七",
-                                      "初八",  "初九", "初十", "十一", "十二", "十三", "十四", "十五",
-                                      "十六",  "十七", "十八", "十九", "二十", "廿一", "廿二", "廿三",
-                                      "廿四",  "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
-    for (int day = 1; day <= 30; ++day)
-        EXPECT_EQ(GetAgrDayName(day), expected[day]) << day;
-    EXPECT_EQ(ErrorOf([&] { GetAgrDayName(0); }), 5);
-    EXPECT_EQ(ErrorOf([&] { GetAgrDayName(31); }), 5);
-    EXPECT_EQ(ErrorOf([&] { GetAgrDayName(40); }), 5);
-}
+    // clang-format off
+    const std::pair<int, const char *> days[] = {
+        {1, "初一"}, {4, "初四"}, {7, "初七"}, {9, "初九"}, {10, "初十"}, {11, "十一"}, {15, "十五"},
+        {18, "十八"}, {20, "二十"}, {22, "廿二"}, {23, "廿三"}, {26, "廿六"}, {30, "三十"},
+    };
+    // clang-format on
+    for (const auto &[day, name] : days)
+        EXPECT_EQ(GetAgrDayName(day), name) << day;
+    for (int day : {0, 31, 40})
+        EXPECT_EQ(ErrorOf([&] { GetAgrDayName(day); }), 5) << day;
 
-TEST(AgrText, MonthNamesIncludingLeapMonths)
-{
-    const char *const plain[13] =
-        {nullptr, "正月", "二月", "三月", "四月", "五月", "六月", "七月", "八月", "九月", "十月", "冬月", "腊月"};
+    // The month characters are a list of their own: a slip in any of them shows only here.
+    const char *const months = "正月二月三月四月五月六月七月八月九月十月冬月腊月";
     for (int m = 1; m <= 12; ++m)
-        EXPECT_EQ(GetAgrMonthName(std::to_string(m), 0), plain[m]) << m;
+        EXPECT_EQ(GetAgrMonthName(std::to_string(m), 0), std::string(months + 6 * (m - 1), 6)) << m;
     EXPECT_EQ(GetAgrMonthName("4R", 4), "闰四");
     EXPECT_EQ(GetAgrMonthName("4R", 0), "闰四");
     EXPECT_EQ(GetAgrMonthName("8R", 8), "闰八");

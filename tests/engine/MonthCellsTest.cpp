@@ -1,10 +1,7 @@
 #include "engine/MonthCells.h"
 
 #include "engine/AgrConversion.h"
-#include "engine/AgrText.h"
-#include "engine/AgrYearTable.h"
 #include "engine/DateCaption.h"
-#include "engine/FestTables.h"
 
 #include "EngineTestSupport.h"
 #include "ErrorOf.h"
@@ -43,7 +40,8 @@ TEST(MonthCells, GoldenCells)
     }
 }
 
-// Counting on from the first day gives what converting every day from scratch gives, in every month.
+// Counting on from the first day gives the lunar dates converting every day from scratch gives, in every
+// month (the texts of the cells are the golden cases' concern).
 TEST(MonthCells, IncrementalFillEqualsConvertingEveryDay)
 {
     for (int year = 1901; year <= 2030; ++year) {
@@ -57,10 +55,6 @@ TEST(MonthCells, IncrementalFillEqualsConvertingEveryDay)
                 ASSERT_EQ(cell.Month, agr.Month) << year << '-' << month << '-' << d;
                 ASSERT_EQ(cell.Day, agr.Day) << year << '-' << month << '-' << d;
                 ASSERT_EQ(cell.MonthSlot, agr.MonthSlot) << year << '-' << month << '-' << d;
-                ASSERT_EQ(cell.FestText, GetFestName(year, month, d, agr.Month, agr.Day));
-                ASSERT_EQ(cell.AgrText,
-                          agr.Day == 1 ? GetAgrMonthName(agr.Month, AgrYear(agr.Year).LeapMonth)
-                                       : GetAgrDayName(agr.Day));
             }
         }
     }

@@ -38,13 +38,13 @@ TEST(STermTable, TermTexts)
         EXPECT_EQ(GetsTermText(c.year, c.term), c.expected) << c.year << " " << c.term;
 }
 
+// The names are a list of their own: a slip in any of them shows only here.
 TEST(STermTable, TermNames)
 {
-    const char *const names[] = {"小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨",
-                                 "立夏", "小满", "芒种", "夏至", "小暑", "大暑", "立秋", "处暑",
-                                 "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
+    const std::string names =
+        "小寒大寒立春雨水惊蛰春分清明谷雨立夏小满芒种夏至小暑大暑立秋处暑白露秋分寒露霜降立冬小雪大雪冬至";
     for (int t = 1; t <= 24; ++t)
-        EXPECT_EQ(GetsTermName(t), names[t - 1]);
+        EXPECT_EQ(GetsTermName(t), names.substr(6 * std::size_t(t - 1), 6)) << t;
 }
 
 // The formula moment lies 20 seconds before midnight and rounds to 00:00 of the next day.

@@ -97,6 +97,39 @@ protected:
         EXPECT_EQ(corv_create_object(progid, &object), 0) << progid << ": " << corv_last_error_message();
         return object;
     }
+
+    // Every call on the handle fails with `expected`, says why (its message names `reason`) and
+    // writes none of its outputs.
+    static void ExpectEveryCallOnTheHandleFails(corv_object *object, std::int32_t expected, const char *reason)
+    {
+        corv_bag *bag = nullptr;
+        ASSERT_EQ(corv_bag_create(&bag), 0);
+        corv_variant v;
+        corv_variant_init(&v);
+        const corv_class_desc *cls = nullptr;
+        std::uint32_t cookie = 0;
+        void *window = nullptr;
+        const char *name = "Refresh";
+        std::int32_t id = 0;
+        ExpectFailures({
+            {"add_ref", expected, [&] { return corv_add_ref(object); }},
+            {"release", expected, [&] { return corv_release(object); }},
+            {"invoke", expected, [&] { return corv_invoke(object, 0, CORV_PROPERTY_GET, nullptr, 0, &v); }},
+            {"object_class", expected, [&] { return corv_object_class(object, &cls); }},
+            {"ids_of_names", expected, [&] { return corv_ids_of_names(object, &name, 1, &id); }},
+            {"advise", expected, [&] { return corv_advise(object, NoopSink, nullptr, &cookie); }},
+            {"unadvise", expected, [&] { return corv_unadvise(object, 1); }},
+            {"init_new", expected, [&] { return corv_init_new(object); }},
+            {"save", expected, [&] { return corv_save(object, bag); }},
+            {"load", expected, [&] { return corv_load(object, bag); }},
+            {"object_window", expected, [&] { return corv_object_window(object, &window); }},
+        });
+        EXPECT_NE(std::string(corv_last_error_message()).find(reason), std::string::npos);
+        EXPECT_EQ(v.type, CORV_VT_EMPTY);
+        EXPECT_EQ(window, nullptr);
+        EXPECT_EQ(corv_bag_count(bag), 0u); // a refused save wrote nothing
+        corv_bag_destroy(bag);
+    }
 };
 
 } // namespace
@@ -179,37 +212,13 @@ TEST_F(AbiMisuse, AReleasedHandleAnswersObjectRequiredAndLeavesOthersAlone)
         corv_object *stale = Create(progid);
         ASSERT_NE(stale, nullptr);
         ASSERT_EQ(corv_release(stale), 0);
-        corv_variant v;
-        corv_variant_init(&v);
-        const corv_class_desc *cls = nullptr;
-        std::uint32_t cookie = 0;
-        void *window = nullptr;
-        corv_bag *bag = nullptr;
-        ASSERT_EQ(corv_bag_create(&bag), 0);
-        const char *name = "Refresh";
-        std::int32_t id = 0;
-        ExpectFailures({
-            {"a second release", 424, [&] { return corv_release(stale); }},
-            {"add_ref", 424, [&] { return corv_add_ref(stale); }},
-            {"invoke", 424, [&] { return corv_invoke(stale, 0, CORV_PROPERTY_GET, nullptr, 0, &v); }},
-            {"object_class", 424, [&] { return corv_object_class(stale, &cls); }},
-            {"ids_of_names", 424, [&] { return corv_ids_of_names(stale, &name, 1, &id); }},
-            {"advise", 424, [&] { return corv_advise(stale, NoopSink, nullptr, &cookie); }},
-            {"unadvise", 424, [&] { return corv_unadvise(stale, 1); }},
-            {"init_new", 424, [&] { return corv_init_new(stale); }},
-            {"save", 424, [&] { return corv_save(stale, bag); }},
-            {"load", 424, [&] { return corv_load(stale, bag); }},
-            {"object_window", 424, [&] { return corv_object_window(stale, &window); }},
-        });
-        EXPECT_NE(std::string(corv_last_error_message()).find("released"), std::string::npos);
-        EXPECT_EQ(window, nullptr);
-        EXPECT_EQ(v.type, CORV_VT_EMPTY);
+        ExpectEveryCallOnTheHandleFails(stale, 424, "released");
         // A stale handle inside an argument is refused too.
         corv_variant arg{};
         arg.type = CORV_VT_OBJECT;
         arg.u.obj = stale;
         ExpectFailure(corv_invoke(survivor, 0, CORV_PROPERTY_PUT, &arg, 1, nullptr), kAnyError, "stale argument");
-        corv_bag_destroy(bag);
+        const corv_class_desc *cls = nullptr;
         EXPECT_EQ(corv_object_class(survivor, &cls), 0);
         EXPECT_EQ(corv_release(survivor), 0);
     }
@@ -221,35 +230,7 @@ TEST_F(AbiMisuse, CallsFromAnotherThreadAreRefusedAndChangeNothing)
         SCOPED_TRACE(progid);
         corv_object *object = Create(progid);
         ASSERT_NE(object, nullptr);
-        corv_bag *bag = nullptr;
-        ASSERT_EQ(corv_bag_create(&bag), 0);
-        std::thread([&] {
-            corv_variant v;
-            corv_variant_init(&v);
-            const corv_class_desc *cls = nullptr;
-            std::uint32_t cookie = 0;
-            void *window = nullptr;
-            const char *name = "Refresh";
-            std::int32_t id = 0;
-            ExpectFailures({
-                {"add_ref", CORV_E_WRONG_THREAD, [&] { return corv_add_ref(object); }},
-                {"release", CORV_E_WRONG_THREAD, [&] { return corv_release(object); }},
-                {"invoke",
-                 CORV_E_WRONG_THREAD,
-                 [&] { return corv_invoke(object, 0, CORV_PROPERTY_GET, nullptr, 0, &v); }},
-                {"object_class", CORV_E_WRONG_THREAD, [&] { return corv_object_class(object, &cls); }},
-                {"ids_of_names", CORV_E_WRONG_THREAD, [&] { return corv_ids_of_names(object, &name, 1, &id); }},
-                {"advise", CORV_E_WRONG_THREAD, [&] { return corv_advise(object, NoopSink, nullptr, &cookie); }},
-                {"init_new", CORV_E_WRONG_THREAD, [&] { return corv_init_new(object); }},
-                {"save", CORV_E_WRONG_THREAD, [&] { return corv_save(object, bag); }},
-                {"load", CORV_E_WRONG_THREAD, [&] { return corv_load(object, bag); }},
-                {"object_window", CORV_E_WRONG_THREAD, [&] { return corv_object_window(object, &window); }},
-            });
-            EXPECT_NE(std::string(corv_last_error_message()).find("thread"), std::string::npos);
-            EXPECT_EQ(v.type, CORV_VT_EMPTY);
-        }).join();
-        EXPECT_EQ(corv_bag_count(bag), 0u); // the refused save wrote nothing
-        corv_bag_destroy(bag);
+        std::thread([&] { ExpectEveryCallOnTheHandleFails(object, CORV_E_WRONG_THREAD, "thread"); }).join();
         // Still exactly one reference, held by this thread.
         EXPECT_EQ(corv_release(object), 0);
         EXPECT_EQ(corv_release(object), 424);

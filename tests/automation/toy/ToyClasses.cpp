@@ -174,8 +174,8 @@ constexpr EventInfo kToyEvents[] = {
 
 constexpr ParamInfo kTwinSplitParams[] = {{"Moment", types::Date, kOptional}};
 constexpr MemberInfo kTwinMembers[] = {
-    Method("SplitDate", 0x6003001C, kTwinSplitParams, types::RecordOf(kToyParts), SplitDate, "Parts of a moment."),
-    Method("JoinParts", 0x6003001D, kJoinParams, types::Date, JoinParts),
+    Method("SplitDate", kTwinSplitDate, kTwinSplitParams, types::RecordOf(kToyParts), SplitDate, "Parts of a moment."),
+    Method("JoinParts", kTwinJoinParts, kJoinParams, types::Date, JoinParts),
 };
 
 } // namespace

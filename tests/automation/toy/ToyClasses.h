@@ -34,6 +34,12 @@ enum ToyId : DispId {
     kChanged = 2, // event
 };
 
+// Dispatch ids of CToyTwin, which lists CToy's two record methods under ids of its own.
+enum TwinId : DispId {
+    kTwinSplitDate = 0x6003001C,
+    kTwinJoinParts = 0x6003001D,
+};
+
 // The enumeration the test library publishes: the type of CToy's Shade; one member name is not an
 // identifier.
 inline constexpr EnumMemberInfo kShadeMembers[] = {{"Light", 0}, {"Dark Grey", 7}};

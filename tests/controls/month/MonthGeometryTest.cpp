@@ -11,15 +11,15 @@ TEST(MonthGeometry, CellsShareTheGridLessOnePixel)
     EXPECT_EQ(ComputeCellSize(364 * 12, 191 * 12, 12, 12), (CellSize{622, 380}));
 }
 
+// March 2003: 31 days from a Saturday fill all six rows; February 2015: 28 days from a Sunday use
+// exactly four.
+static_assert(PlaceDay(6, 1) == GridPosition{6, 0} && PlaceDay(6, 31) == GridPosition{1, 5});
+static_assert(PlaceDay(0, 28) == GridPosition{6, 3});
+
 TEST(MonthGeometry, DaysFillTheWeeksFromTheWeekdayOfTheFirst)
 {
-    // March 2003: 31 days from a Saturday fill all six rows.
     EXPECT_EQ(FirstDayOffset(2003, 3), 6);
-    EXPECT_EQ(PlaceDay(6, 1), (GridPosition{6, 0}));
-    EXPECT_EQ(PlaceDay(6, 31), (GridPosition{1, 5}));
-    // February 2015: 28 days from a Sunday use exactly four rows.
     EXPECT_EQ(FirstDayOffset(2015, 2), 0);
-    EXPECT_EQ(PlaceDay(0, 28), (GridPosition{6, 3}));
 }
 
 TEST(MonthGeometry, ThePointerIsOnADayOnlyInsideTheMonthsCells)

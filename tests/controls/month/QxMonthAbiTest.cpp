@@ -58,36 +58,6 @@ TEST_F(QxMonthAbi, TheRegistryServesTheClassWithItsTypeLibrary)
     EXPECT_EQ(month.Get("hWnd").I4(), hWnd);
 }
 
-TEST_F(QxMonthAbi, ANewControlSavesItsTwoDifferingColoursAndLoadsItsOwnSave)
-{
-    month.InitNew();
-    EXPECT_EQ(month.Get("CurrDate").Date(), 367.0);
-    corv::Bag bag;
-    month.Save(bag);
-    ASSERT_EQ(bag.Count(), 2u);
-    EXPECT_EQ(bag.Key(0), "DateBackColor");
-    EXPECT_EQ(bag.Key(1), "WeekBackColor");
-    EXPECT_EQ(bag.Read("DateBackColor").I4(), std::int32_t(0x8000000E));
-
-    bag.Write("CurrDate", corv::Variant::Date(kJuly19));
-    const corv::Object other = corv::Object::Create("Corvane.QxMonth");
-    other.Load(bag);
-    EXPECT_EQ(other.Get("CurrDate").Date(), kJuly19);
-    EXPECT_TRUE(events.empty());
-}
-
-TEST_F(QxMonthAbi, AssigningTheDefaultMemberHoldsTheYearAndRaisesChange)
-{
-    month.InitNew();
-    corv::Variant value = corv::Variant::Date(51273.6041666667); // 2040-05-17 14:30
-    month.Invoke(CORV_DISPID_VALUE, CORV_PROPERTY_PUT, std::span<corv::Variant>(&value, 1));
-    EXPECT_EQ(month.Get("CurrDate").Date(), 47620.0); // 2030-05-17
-    EXPECT_EQ(events, (std::vector<std::string>{"Change"}));
-    corv::Variant bad(std::int32_t(0x7F000000));
-    EXPECT_THROW(month.Put("SelectColor", bad), corv::Error);
-    EXPECT_EQ(corv_last_error(), 380);
-}
-
 TEST_F(QxMonthAbi, KeysInTheGridReachTheHostWhichMayConsumeThem)
 {
     month.InitNew();

@@ -23,6 +23,12 @@ QRect PlacedIn(const QWidget &part, const QWidget &container)
     return QRect(part.mapTo(&container, QPoint(0, 0)) - origin, part.size());
 }
 
+// The control's outer size, Flat and 3D, and the last week-day caption, as the design gives them.
+static_assert(layout::kFlatWidth == 4365 && layout::kFlatHeight == 3195);
+static_assert(layout::k3DWidth == 4395 && layout::k3DHeight == 3225);
+static_assert(layout::LabWeekDay(0) == ui::TwipsRect{30, 30, 585, 225});
+static_assert(layout::LabWeekDay(6) == ui::TwipsRect{3720, 30, 585, 225});
+
 } // namespace
 
 TEST_F(QxMonthTest, EveryPartSitsInItsContainerWhereTheLayoutPutsIt)
@@ -33,26 +39,16 @@ TEST_F(QxMonthTest, EveryPartSitsInItsContainerWhereTheLayoutPutsIt)
         ui::TwipsRect rect;
     };
     const Case cases[] = {
-        {"PictBack", "QxMonth", layout::PictBack},
-        {"PicMonth", "PictBack", layout::PicMonth},
-        {"PicBack", "PictBack", layout::PicBack},
-        {"PictBoard", "PicBack", layout::PictBoard},
-        {"HScMonth", "PicBack", layout::HScMonth},
-        {"Pictcmby", "PictBoard", layout::Pictcmby},
-        {"CmbUniYear", "Pictcmby", layout::CmbUniYear},
-        {"PicColY", "Pictcmby", layout::PicColY},
-        {"Pictcmbm", "PictBoard", layout::Pictcmbm},
-        {"CmbUniMonth", "Pictcmbm", layout::CmbUniMonth},
-        {"PictColM", "Pictcmbm", layout::PictColM},
-        {"LabAgrCal", "PictBoard", layout::LabAgrCal},
-        {"LabAgrYear", "PictBoard", layout::LabAgrYear},
-        {"LabAgrMonth", "PictBoard", layout::LabAgrMonth},
-        {"LabAnimal", "PictBoard", layout::LabAnimal},
-        {"PictWeekday", "PictBack", layout::PictWeekday},
-        {"LabToday", "PictBack", layout::LabToday},
-        {"LabJie", "PictBack", layout::LabJie},
-        {"LabQi", "PictBack", layout::LabQi},
-        {"LabJQback", "PictBack", layout::LabJQback},
+        {"PictBack", "QxMonth", {0, 0, 4365, 3195}},       {"PicMonth", "PictBack", {0, 600, 4365, 2295}},
+        {"PicBack", "PictBack", {0, 0, 4365, 345}},        {"PictBoard", "PicBack", {180, -30, 3975, 375}},
+        {"HScMonth", "PicBack", {-30, -30, 4395, 390}},    {"Pictcmby", "PictBoard", {90, 90, 705, 165}},
+        {"CmbUniYear", "Pictcmby", {-30, -60, 795, 300}},  {"PicColY", "Pictcmby", {480, 0, 60, 450}},
+        {"Pictcmbm", "PictBoard", {960, 90, 645, 165}},    {"CmbUniMonth", "Pictcmbm", {-30, -60, 735, 300}},
+        {"PictColM", "Pictcmbm", {420, -30, 60, 450}},     {"LabAgrCal", "PictBoard", {1890, 90, 405, 195}},
+        {"LabAgrYear", "PictBoard", {2370, 90, 585, 195}}, {"LabAgrMonth", "PictBoard", {2970, 90, 375, 195}},
+        {"LabAnimal", "PictBoard", {3540, 90, 285, 195}},  {"PictWeekday", "PictBack", {0, 330, 4365, 285}},
+        {"LabToday", "PictBack", {3810, 2940, 405, 195}},  {"LabJie", "PictBack", {180, 2940, 1665, 255}},
+        {"LabQi", "PictBack", {1950, 2940, 1665, 255}},    {"LabJQback", "PictBack", {0, 2880, 4365, 315}},
     };
     const ui::TwipsScale scale = control->Scale();
     for (const Case &c : cases) {
@@ -66,7 +62,8 @@ TEST_F(QxMonthTest, EveryPartSitsInItsContainerWhereTheLayoutPutsIt)
     ASSERT_EQ(weekDays.size(), 7);
     for (const QLabel *label : weekDays) {
         const int i = label->property("Index").toInt();
-        EXPECT_EQ(PlacedIn(*label, *part("PictWeekday")), scale.ToPixels(layout::LabWeekDay(i))) << i;
+        EXPECT_EQ(PlacedIn(*label, *part("PictWeekday")), scale.ToPixels(ui::TwipsRect{30 + 615 * i, 30, 585, 225}))
+            << i;
         EXPECT_EQ(label->text(), QString::fromUtf8("星期") + QString::fromUtf8("日一二三四五六").at(i));
     }
     EXPECT_EQ(surface()->size(), QSize(291, 213));

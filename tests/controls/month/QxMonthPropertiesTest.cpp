@@ -32,6 +32,12 @@ Variant Call(QxMonth &month, DispId id, InvokeKind kind, std::vector<Variant> ar
     return result;
 }
 
+// Calls a member by its published name, as a script host does.
+Variant Call(QxMonth &month, const char *name, InvokeKind kind, std::vector<Variant> args = {})
+{
+    return Call(month, QxMonth::Info().IdOfName(name).value(), kind, std::move(args));
+}
+
 } // namespace
 
 TEST_F(QxMonthTest, ANewControlShowsJanuary1901WithItsFirstDaySelected)
@@ -81,14 +87,15 @@ TEST_F(QxMonthTest, ColourSettersReportAndRepaintOrRefuseAndKeepTheOldValue)
     Select(2002, 7, 19);
     Site site;
     control->SetSite(&site);
-    Call(*control, 0x68030005, InvokeKind::PropertyPut, {Variant(std::int32_t(0x00336699))});
+    Call(*control, "DateBackColor", InvokeKind::PropertyPut, {Variant(std::int32_t(0x00336699))});
     EXPECT_EQ(grid()->Picture().background, QColor(0x99, 0x66, 0x33));
-    EXPECT_EQ(Call(*control, 0x68030005, InvokeKind::PropertyGet).AsI4(), 0x00336699);
-    EXPECT_EQ(
-        ErrorOf([this] { Call(*control, 0x68030005, InvokeKind::PropertyPut, {Variant(std::int32_t(0x7F000000))}); }),
-        380);
+    EXPECT_EQ(Call(*control, "DateBackColor", InvokeKind::PropertyGet).AsI4(), 0x00336699);
+    EXPECT_EQ(ErrorOf([this] {
+                  Call(*control, "DateBackColor", InvokeKind::PropertyPut, {Variant(std::int32_t(0x7F000000))});
+              }),
+              380);
     EXPECT_EQ(control->Colors().DateBackColor, 0x00336699u);
-    EXPECT_EQ(site.changes, (Strings{"DateBackColor@" + std::to_string(0x68030005)}));
+    EXPECT_EQ(site.changes, (Strings{"DateBackColor@" + std::to_string(*QxMonth::Info().IdOfName("DateBackColor"))}));
     EXPECT_TRUE(events.empty());
 }
 
@@ -102,7 +109,7 @@ TEST_F(QxMonthTest, TheWeekDayCaptionsTakeTheirColours)
         const QColor expected = i == 0 ? QColor(Qt::red) : i == 6 ? QColor(Qt::green) : QColor(Qt::blue);
         EXPECT_EQ(label->palette().color(QPalette::WindowText), expected) << i;
     }
-    EXPECT_EQ(Call(*control, 0x68030004, InvokeKind::PropertyGet).AsI4(), 0x00FF0000);
+    EXPECT_EQ(Call(*control, "WeekForeColor", InvokeKind::PropertyGet).AsI4(), 0x00FF0000);
 }
 
 TEST_F(QxMonthTest, LoadingTakesTheSavedStateAndHoldsTheDateToTheYears)
@@ -182,8 +189,7 @@ TEST_F(QxMonthTest, TheInterfaceListsItsMembersInOrderWithTheirIds)
         EXPECT_EQ(std::tuple(std::string(m.name), m.id, m.kind), expected[i]) << i;
     }
     EXPECT_STREQ(info.Members()[8].help, "设置/返回控件的当前日期。为缺省属性。");
-    EXPECT_EQ(ErrorOf([this] { Call(*control, 0x6803000B, InvokeKind::PropertyPut, {Variant(std::int32_t(1))}); }),
-              383);
+    EXPECT_EQ(ErrorOf([this] { Call(*control, "hWnd", InvokeKind::PropertyPut, {Variant(std::int32_t(1))}); }), 383);
 
     const Strings events =
         {"Click", "DblClick", "KeyDown", "KeyPress", "KeyUp", "MouseDown", "MouseMove", "MouseUp", "Change"};
@@ -202,7 +208,7 @@ TEST_F(QxMonthTest, TheInterfaceListsItsMembersInOrderWithTheirIds)
 TEST_F(QxMonthTest, TheCalendarMethodsAnswerThroughTheControl)
 {
     const Variant text =
-        Call(*control, 0x60030031, InvokeKind::Method, {Variant(std::int16_t(2002)), Variant(std::int16_t(13))});
+        Call(*control, "GetsTermString", InvokeKind::Method, {Variant(std::int16_t(2002)), Variant(std::int16_t(13))});
     EXPECT_EQ(text.AsString(), "小暑：7日15时40分");
 }
 
@@ -222,8 +228,7 @@ TEST_F(QxMonthTest, RefreshRepaintsEveryPartAtOnce)
         {"PictBack", "PictBoard", "LabAgrCal", "CmbUniYear", "HScMonth", "PictWeekday", "LabJQback", "PicMonth"};
     for (const char *name : parts)
         part(name)->installEventFilter(&painted);
-    Variant result;
-    control->Invoke(0x60030021, InvokeKind::Method, {}, result);
+    Call(*control, "Refresh", InvokeKind::Method);
     for (const char *name : parts)
         EXPECT_TRUE(painted.seen.count(part(name))) << name;
 }

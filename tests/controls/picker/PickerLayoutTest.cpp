@@ -6,6 +6,8 @@ using corvane::picker::BorderAllowance;
 using corvane::picker::LayoutPicker;
 using corvane::ui::TwipsRect;
 
+static_assert(corvane::picker::kDropWidth == 4365); // the month view, as wide as the month control
+
 TEST(PickerLayout, EachLookHasItsSizeAndButtonAt15TwipsPerPixel)
 {
     struct Case {

@@ -111,32 +111,6 @@ TEST_F(DateUpDownTest, TheCaretChoosesTheFieldAButtonStepsAndComesBack)
     }
 }
 
-TEST_F(DateUpDownTest, StepsWrapTheWholeDateAndClampTheMonthEnd)
-{
-    struct Case {
-        date::Date from;
-        int caret;
-        int button;
-        date::Date to;
-        const char *text;
-    };
-    const Case cases[] = {
-        {FromYmd(2030, 12, 31), 8, kUpButton, FromYmd(1901, 1, 1), "1901年01月01日"},
-        {FromYmd(1901, 1, 15), 5, kDownButton, FromYmd(2030, 12, 31), "2030年12月31日"},
-        {FromYmd(2030, 6, 15), 0, kDownButton, FromYmd(2029, 6, 15), "2029年06月15日"},
-        {FromYmd(2030, 6, 15), 0, kUpButton, FromYmd(1901, 1, 1), "1901年01月01日"},
-        {FromYmd(2002, 1, 31), 5, kUpButton, FromYmd(2002, 2, 28), "2002年02月28日"},
-    };
-    for (const Case &c : cases) {
-        Set(c.from);
-        PressAt(c.caret, c.button);
-        EXPECT_EQ(control->CurrDate(), c.to) << c.text;
-        EXPECT_EQ(shown(), Q(c.text));
-        EXPECT_EQ(events, (std::vector<std::string>{"Click"})) << c.text;
-        EXPECT_EQ(bar(c.button)->value(), spin::RestValue(c.button));
-    }
-}
-
 TEST_F(DateUpDownTest, UpAndDownKeysStepTheFieldAtTheCaretLikeTheButtons)
 {
     text()->setCursorPosition(6);

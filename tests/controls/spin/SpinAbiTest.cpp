@@ -71,7 +71,8 @@ TEST_F(SpinAbi, BothEditorsAreServedWithTheirInterfacesAndTheirOwnMethodIds)
         EXPECT_NE(object.Get("hWnd").I4(), 0);
         // The calendar methods do not depend on the editor's value.
         corv::Variant day = corv::Variant::Date(kJuly19);
-        const corv::Variant lunar = object.Invoke(c.firstMethod + 1, CORV_METHOD, std::span<corv::Variant>(&day, 1));
+        const corv::Variant lunar =
+            object.Invoke(object.IdOf("GetAgrStrDate"), CORV_METHOD, std::span<corv::Variant>(&day, 1));
         EXPECT_EQ(lunar.Field("AgrFactYear").String(), "壬午年");
     }
 }
