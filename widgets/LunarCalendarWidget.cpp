@@ -3,6 +3,7 @@
 #include "EmbeddedControl.h"
 #include "WidgetValues.h"
 #include "controls/month/QxMonth.h"
+#include "controls/month/QxMonthProperties.h"
 #include "platform/date/Clock.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -19,9 +20,10 @@ namespace corvane
 namespace
 {
 
-// The nine colours, in the order of ColorRole, with the value each takes until it is set. Unlike the
-// automation defaults (black numbers on a highlight-text grid, dark blue lunar text), the numbers, the
-// grid and the lunar line follow the palette, so a dark theme stays readable.
+// The nine colours, in the order of ColorRole, with the value each takes until it is set: the
+// control's own initial colour, except that the numbers, the grid and the lunar line follow the
+// palette (the automation defaults are black numbers on a highlight-text grid and dark blue lunar
+// text), so a dark theme stays readable.
 enum ColorRole {
     kText,
     kLunarText,
@@ -36,18 +38,27 @@ enum ColorRole {
 struct ColorRow {
     ui::OleColor month::MonthColors::*field;
     const char *name;
-    ui::OleColor paletteDefault;
+    ui::OleColor widgetDefault;
 };
+constexpr ColorRow Initial(ui::OleColor month::MonthColors::*field)
+{
+    const auto &row = month::ColorRow(field);
+    return {field, row.name, row.initial};
+}
+constexpr ColorRow Following(ui::OleColor month::MonthColors::*field, ui::OleColor palette)
+{
+    return {field, month::ColorRow(field).name, palette};
+}
 constexpr ColorRow kColorRows[] = {
-    {&month::MonthColors::ForeColor, "ForeColor", 0x80000008}, // window text
-    {&month::MonthColors::AgrForeColor, "AgrForeColor", 0x8000001A}, // link (hot-tracked item)
-    {&month::MonthColors::FestForeColor, "FestForeColor", 0x000000FF},
-    {&month::MonthColors::StForeColor, "StForeColor", 0x00008000},
-    {&month::MonthColors::WeekForeColor, "WeekForeColor", 0x80000010},
-    {&month::MonthColors::DateBackColor, "DateBackColor", 0x80000005}, // window
-    {&month::MonthColors::WeekBackColor, "WeekBackColor", 0x80000005},
-    {&month::MonthColors::sTermBackColor, "sTermBackColor", 0x8000000F},
-    {&month::MonthColors::SelectColor, "SelectColor", 0x00FFFF80},
+    Following(&month::MonthColors::ForeColor, ui::kWindowTextColor),
+    Following(&month::MonthColors::AgrForeColor, 0x8000001A), // link (hot-tracked item)
+    Initial(&month::MonthColors::FestForeColor),
+    Initial(&month::MonthColors::StForeColor),
+    Initial(&month::MonthColors::WeekForeColor),
+    Following(&month::MonthColors::DateBackColor, ui::kWindowColor),
+    Following(&month::MonthColors::WeekBackColor, ui::kWindowColor),
+    Initial(&month::MonthColors::sTermBackColor),
+    Initial(&month::MonthColors::SelectColor),
 };
 
 std::chrono::year_month_day ToYmd(const QDate &day)
@@ -66,7 +77,7 @@ public:
     {
         control->InitNew();
         for (const ColorRow &row : kColorRows)
-            control->SetColor(row.field, row.name, row.paletteDefault);
+            control->SetColor(row.field, row.name, row.widgetDefault);
         control->SetCurrDate(date::Today());
         shown = Selected();
         embedded.emplace(control, q, [this](DispId id, std::span<Variant> args) { OnEvent(id, args); });
@@ -120,7 +131,7 @@ public:
     void SetColor(ColorRole role, const QColor &color)
     {
         const ColorRow &row = kColorRows[role];
-        const ui::OleColor value = widgets::ToOleColor(color, row.paletteDefault);
+        const ui::OleColor value = widgets::ToOleColor(color, row.widgetDefault);
         if (control->Colors().*row.field != value)
             control->SetColor(row.field, row.name, value);
     }

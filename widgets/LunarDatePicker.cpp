@@ -5,6 +5,7 @@
 #include "controls/picker/FrmMonthView.h"
 #include "controls/picker/ModMonthVw.h"
 #include "controls/picker/QxMonthVw.h"
+#include "controls/picker/QxMonthVwProperties.h"
 #include "platform/date/Clock.h"
 
 #include <QEvent>
@@ -17,10 +18,9 @@ namespace corvane
 namespace
 {
 
-// The box and caption follow the palette: the window background and, unlike the automation default
-// (button text), the window text that goes with it.
-constexpr ui::OleColor kBackDefault = 0x80000005;
-constexpr ui::OleColor kTextDefault = 0x80000008;
+// The box takes the control's initial background (the window's) and, unlike the control (button
+// text), the window text that goes with it, so the caption follows the palette.
+constexpr ui::OleColor kTextDefault = ui::kWindowTextColor;
 
 } // namespace
 
@@ -122,7 +122,7 @@ QColor LunarDatePicker::backgroundColor() const
 
 void LunarDatePicker::setBackgroundColor(const QColor &color)
 {
-    const ui::OleColor value = widgets::ToOleColor(color, kBackDefault);
+    const ui::OleColor value = widgets::ToOleColor(color, picker::kBackColor.initial);
     if (value != d->control->BackColor())
         d->control->SetBackColor(value);
 }

@@ -1,15 +1,10 @@
 #include "SpinFace.h"
 
 #include "WidgetValues.h"
+#include "controls/spin/SpinProperties.h"
 
 namespace corvane::widgets
 {
-
-namespace
-{
-constexpr ui::OleColor kBackDefault = 0x80000005; // window
-constexpr ui::OleColor kTextDefault = 0x80000008; // window text
-} // namespace
 
 SpinFace::SpinFace(ObjectPtr<SpinControl> control, QWidget &widget, EmbeddedControl::EventHandler onEvent)
     : m_control(std::move(control))
@@ -33,7 +28,7 @@ QColor SpinFace::BackColor() const
 
 void SpinFace::SetBackColor(const QColor &color)
 {
-    const ui::OleColor value = ToOleColor(color, kBackDefault);
+    const ui::OleColor value = ToOleColor(color, spin::kBackColor.initial);
     if (value != m_control->BackColor())
         m_control->SetBackColor(value);
 }
@@ -45,7 +40,7 @@ QColor SpinFace::TextColor() const
 
 void SpinFace::SetTextColor(const QColor &color)
 {
-    const ui::OleColor value = ToOleColor(color, kTextDefault);
+    const ui::OleColor value = ToOleColor(color, spin::kForeColor.initial);
     if (value != m_control->ForeColor())
         m_control->SetForeColor(value);
 }

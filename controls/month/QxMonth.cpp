@@ -6,7 +6,7 @@
 #include "MonthGridModel.h"
 #include "MonthHelp.h"
 #include "MonthRange.h"
-#include "QxMonthSavedState.h"
+#include "QxMonthProperties.h"
 #include "api/QxEnums.h"
 #include "engine/AgrConversion.h"
 #include "engine/AgrText.h"
@@ -199,16 +199,16 @@ void QxMonth::SetCurrDate(date::Date value)
 {
     m_repaintPending = true;
     SelectDate(date::ClampToYears(value, ModAgrCAl::kPublishedYears));
-    PropertyChanged("CurrDate");
+    PropertyChanged(month::kCurrDate.name);
     Raise(kChange);
 }
 
 void QxMonth::SetAppearance(std::int32_t value)
 {
     if (value != Flat && value != ThreeD)
-        ThrowInvalidPropertyValue("Appearance");
+        ThrowInvalidPropertyValue(month::kAppearance.name);
     m_appearance = value;
-    PropertyChanged("Appearance");
+    PropertyChanged(month::kAppearance.name);
     ApplyFixedSize();
 }
 
@@ -235,7 +235,7 @@ void QxMonth::Refresh()
 
 void QxMonth::InitNew()
 {
-    m_currDate = month::InitialSavedState().CurrDate;
+    m_currDate = month::kCurrDate.initial;
     m_pictureStale = true;
     if (HasParts())
         m_parts.PicMonth->update();
@@ -246,11 +246,22 @@ void QxMonth::InitNew()
 // that follows a load would apply it.
 void QxMonth::Load(const PropertyBag &bag)
 {
-    const month::QxMonthSavedState state = month::ReadSavedState(bag);
-    m_appearance = state.Appearance;
-    m_colors = state.colors;
-    ApplyEnabled(state.Enabled);
-    m_currDate = date::ClampToYears(state.CurrDate, ModAgrCAl::kPublishedYears);
+    const auto [appearance,
+                foreColor,
+                enabled,
+                currDate,
+                agrFore,
+                festFore,
+                dateBack,
+                weekFore,
+                stFore,
+                weekBack,
+                sTermBack,
+                select] = month::Saved::Read(bag);
+    m_appearance = appearance;
+    m_colors = {foreColor, agrFore, festFore, dateBack, weekFore, stFore, weekBack, sTermBack, select};
+    ApplyEnabled(enabled);
+    m_currDate = date::ClampToYears(currDate, ModAgrCAl::kPublishedYears);
     ApplyFixedSize();
     m_pictureStale = true;
     if (HasParts())
@@ -259,12 +270,7 @@ void QxMonth::Load(const PropertyBag &bag)
 
 void QxMonth::Save(PropertyBag &bag) const
 {
-    month::QxMonthSavedState state;
-    state.Appearance = std::int16_t(m_appearance);
-    state.Enabled = Enabled();
-    state.CurrDate = m_currDate;
-    state.colors = m_colors;
-    month::WriteSavedState(state, bag);
+    month::Saved::Write(*this, bag);
 }
 
 // ---- drawing -----------------------------------------------------------------------------------

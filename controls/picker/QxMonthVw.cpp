@@ -3,7 +3,7 @@
 #include "FrmMonthView.h"
 #include "ModMonthVw.h"
 #include "PickerKeys.h"
-#include "PickerSavedState.h"
+#include "QxMonthVwProperties.h"
 #include "engine/AgrYearTable.h"
 #include "engine/DateCaption.h"
 #include "engine/PublishedRange.h"
@@ -32,14 +32,6 @@ constexpr ui::SurfaceEvents kSurfaceEvents{
     QxMonthVw::kMouseMove,
     QxMonthVw::kMouseUp,
 };
-
-constexpr date::Date kNewControlDate = ModAgrCAl::kFirstPublishedDate;
-
-void CheckLook(std::int32_t value, const char *property)
-{
-    if (value != 0 && value != 1)
-        ThrowInvalidPropertyValue(property);
-}
 
 void CheckColor(ui::OleColor value, const char *property)
 {
@@ -124,7 +116,7 @@ void QxMonthVw::SetCurrDate(date::Date value)
 {
     std::string caption = CaptionOf(value, m_format);
     m_currDate = value;
-    PropertyChanged("CurrDate");
+    PropertyChanged(picker::kCurrDate.name);
     ShowCaption(std::move(caption));
     Raise(kChange);
 }
@@ -134,39 +126,39 @@ void QxMonthVw::SetAgrDateFormat(std::int32_t value)
     std::string caption = CaptionOf(m_currDate, value);
     m_format = value;
     ShowCaption(std::move(caption));
-    PropertyChanged("AgrDateFormat");
+    PropertyChanged(picker::kAgrDateFormat.name);
 }
 
 void QxMonthVw::SetAppearance(std::int32_t value)
 {
-    CheckLook(value, "Appearance");
+    ui::CheckLookValue(value, picker::kAppearance.name);
     m_appearance = std::int16_t(value);
-    PropertyChanged("Appearance");
+    PropertyChanged(picker::kAppearance.name);
     Layout();
 }
 
 void QxMonthVw::SetBorderStyle(std::int32_t value)
 {
-    CheckLook(value, "BorderStyle");
+    ui::CheckLookValue(value, picker::kBorderStyle.name);
     m_borderStyle = std::int16_t(value);
-    PropertyChanged("BorderStyle");
+    PropertyChanged(picker::kBorderStyle.name);
     Layout();
 }
 
 void QxMonthVw::SetBackColor(ui::OleColor value)
 {
-    CheckColor(value, "BackColor");
+    CheckColor(value, picker::kBackColor.name);
     m_backColor = value;
     ApplyColors();
-    PropertyChanged("BackColor");
+    PropertyChanged(picker::kBackColor.name);
 }
 
 void QxMonthVw::SetForeColor(ui::OleColor value)
 {
-    CheckColor(value, "ForeColor");
+    CheckColor(value, picker::kForeColor.name);
     m_foreColor = value;
     ApplyColors();
-    PropertyChanged("ForeColor");
+    PropertyChanged(picker::kForeColor.name);
 }
 
 void QxMonthVw::SetFont(const ObjectHandle &font)
@@ -175,7 +167,7 @@ void QxMonthVw::SetFont(const ObjectHandle &font)
     if (!stdFont)
         throw AutomationError(ErrorNumber::TypeMismatch, "Type mismatch: Font takes a font object");
     m_font = ObjectPtr<StdFont>(stdFont);
-    PropertyChanged("Font");
+    PropertyChanged(picker::kFont.name);
 }
 
 void QxMonthVw::Refresh()
@@ -190,7 +182,7 @@ void QxMonthVw::Refresh()
 void QxMonthVw::InitNew()
 {
     m_font = MakeObject<StdFont>();
-    m_currDate = kNewControlDate;
+    m_currDate = picker::kCurrDate.initial;
     ShowCaption(CaptionOf(m_currDate, m_format));
     Layout();
 }
@@ -199,33 +191,24 @@ void QxMonthVw::InitNew()
 // text. The box takes the size of the loaded look, as a host's sizing after a load would give it.
 void QxMonthVw::Load(const PropertyBag &bag)
 {
-    const picker::PickerSavedState state = picker::ReadSavedState(bag);
-    m_appearance = state.Appearance;
-    m_borderStyle = state.BorderStyle;
-    m_backColor = state.BackColor;
-    m_foreColor = state.ForeColor;
-    ApplyEnabled(state.Enabled);
-    m_font = MakeObject<StdFont>(state.Font);
-    ShowCaption(state.Caption);
-    m_currDate = state.CurrDate;
-    m_format = state.AgrDateFormat;
+    const auto [appearance, borderStyle, backColor, foreColor, enabled, font, caption, currDate, format] =
+        picker::Saved::Read(bag);
+    m_appearance = std::int16_t(appearance);
+    m_borderStyle = std::int16_t(borderStyle);
+    m_backColor = backColor;
+    m_foreColor = foreColor;
+    ApplyEnabled(enabled);
+    m_font = ObjectPtr<StdFont>(static_cast<StdFont *>(font.get()));
+    ShowCaption(caption);
+    m_currDate = currDate;
+    m_format = format;
     ApplyColors();
     Layout();
 }
 
 void QxMonthVw::Save(PropertyBag &bag) const
 {
-    picker::PickerSavedState state;
-    state.Appearance = m_appearance;
-    state.BorderStyle = m_borderStyle;
-    state.BackColor = m_backColor;
-    state.ForeColor = m_foreColor;
-    state.Enabled = Enabled();
-    state.Font = m_font->Get();
-    state.Caption = m_caption;
-    state.CurrDate = m_currDate;
-    state.AgrDateFormat = m_format;
-    picker::WriteSavedState(state, bag);
+    picker::Saved::Write(*this, bag);
 }
 
 } // namespace corvane

@@ -2,109 +2,57 @@
 // __QxMonthVw.
 #include "QxMonthVw.h"
 
+#include "QxMonthVwProperties.h"
 #include "api/CalendarMembers.h"
 #include "controls/about/AboutBox.h"
 #include "platform/ui/ControlEvents.h"
-#include "platform/ui/OleColorBag.h"
 
 #include <vector>
 
 namespace corvane
 {
 
+ObjectHandle picker::ReadSavedFont(const PropertyBag &bag, const char *key)
+{
+    const Variant *stored = bag.Find(key);
+    if (!stored)
+        return MakeObject<StdFont>();
+    const Variant value = StorableValue(*stored);
+    if (value.Type() != VarType::Record)
+        throw AutomationError(ErrorNumber::TypeMismatch, "Type mismatch: \"Font\" holds no font");
+    return MakeObject<StdFont>(FontFromRecord(value.AsRecord()));
+}
+
 namespace
 {
 
-QxMonthVw &Self(AutomationObject &object)
-{
-    return static_cast<QxMonthVw &>(object);
-}
-
 constexpr DispId kHWndId = 0x68030008;
-constexpr DispId kBackColorId = 0x68030007;
-constexpr DispId kAgrDateFormatId = 0x68030006;
-constexpr DispId kForeColorId = 0x68030005;
-constexpr DispId kEnabledId = 0x68030004;
-constexpr DispId kFontId = 0x68030003;
-constexpr DispId kBorderStyleId = 0x68030002;
 constexpr DispId kRefreshId = 0x60030009;
-constexpr DispId kAppearanceId = 0x68030001;
-constexpr DispId kCaptionId = 0x68030000;
 constexpr DispId kFirstCalendarMethodId = 0x6003001C;
-
-// A read-write property over a getter and a setter of the control.
-template<auto Get, auto Put>
-void AddProperty(std::vector<MemberInfo> &members, const char *name, DispId id, TypeDesc type)
-{
-    members.push_back(PropertyGet(name, id, type, [](AutomationObject &self, std::span<Variant>, Variant &result) {
-        result = Get(Self(self));
-    }));
-    members.push_back(PropertyPut(name, id, type, [](AutomationObject &self, std::span<Variant> args, Variant &) {
-        Put(Self(self), args[0]);
-    }));
-}
 
 std::vector<MemberInfo> MakeMembers()
 {
+    using namespace picker;
     std::vector<MemberInfo> members;
+    const auto add = [&members](const auto &rows) { members.insert(members.end(), rows.begin(), rows.end()); };
     members.push_back(ui::ControlBase::HWndGetMember(kHWndId));
-    AddProperty<[](QxMonthVw &c) { return Variant(std::int32_t(c.BackColor())); },
-                [](QxMonthVw &c, Variant &v) { c.SetBackColor(ui::OleColor(v.AsI4())); }>(members,
-                                                                                          "BackColor",
-                                                                                          kBackColorId,
-                                                                                          ui::kOleColorType);
-    AddProperty<[](QxMonthVw &c) { return Variant(c.AgrDateFormat()); },
-                [](QxMonthVw &c, Variant &v) { c.SetAgrDateFormat(v.AsI4()); }>(members,
-                                                                                "AgrDateFormat",
-                                                                                kAgrDateFormatId,
-                                                                                types::Enum("cAgrDateStrFormat"));
-    AddProperty<[](QxMonthVw &c) { return Variant(std::int32_t(c.ForeColor())); },
-                [](QxMonthVw &c, Variant &v) { c.SetForeColor(ui::OleColor(v.AsI4())); }>(members,
-                                                                                          "ForeColor",
-                                                                                          kForeColorId,
-                                                                                          ui::kOleColorType);
-    members.push_back(ui::ControlBase::EnabledGetMember(kEnabledId, ""));
-    members.push_back(ui::ControlBase::EnabledPutMember(kEnabledId, ""));
-    members.push_back(PropertyGet("Font",
-                                  kFontId,
-                                  types::ObjectOf("StdFont"),
-                                  [](AutomationObject &self, std::span<Variant>, Variant &result) {
-                                      result = Variant(ObjectHandle(Self(self).Font()));
-                                  }));
-    members.push_back(PropertyPutRef(
-        "Font",
-        kFontId,
-        types::ObjectOf("StdFont"),
-        [](AutomationObject &self, std::span<Variant> args, Variant &) { Self(self).SetFont(args[0].AsObject()); }));
-    AddProperty<[](QxMonthVw &c) { return Variant(std::int32_t(c.BorderStyle())); },
-                [](QxMonthVw &c, Variant &v) { c.SetBorderStyle(v.AsI4()); }>(members,
-                                                                              "BorderStyle",
-                                                                              kBorderStyleId,
-                                                                              types::Enum("cBorderStyle"));
+    add(MemberRows<kBackColor>());
+    add(MemberRows<kAgrDateFormat>());
+    add(MemberRows<kForeColor>());
+    add(MemberRows<kEnabled>());
+    add(MemberRows<kFont>());
+    add(MemberRows<kBorderStyle>());
     members.push_back(
         Method("Refresh", kRefreshId, {}, types::None, [](AutomationObject &self, std::span<Variant>, Variant &) {
-            Self(self).Refresh();
+            static_cast<QxMonthVw &>(self).Refresh();
         }));
-    AddProperty<[](QxMonthVw &c) { return Variant(std::int32_t(c.Appearance())); },
-                [](QxMonthVw &c, Variant &v) { c.SetAppearance(v.AsI4()); }>(members,
-                                                                             "Appearance",
-                                                                             kAppearanceId,
-                                                                             types::Enum("cApperance"));
-    members.push_back(PropertyGet(
-        "Caption",
-        kCaptionId,
-        types::String,
-        [](AutomationObject &self, std::span<Variant>, Variant &result) { result = Variant(Self(self).Caption()); }));
-    AddProperty<[](QxMonthVw &c) { return Variant::FromDate(c.CurrDate()); },
-                [](QxMonthVw &c, Variant &v) { c.SetCurrDate(v.AsDate()); }>(members,
-                                                                             "CurrDate",
-                                                                             kDispIdValue,
-                                                                             types::Date);
+    add(MemberRows<kAppearance>());
+    add(MemberRows<kCaption>());
+    add(MemberRows<kCurrDate>());
     members.push_back(AboutMember());
-    const auto methods = CalendarMembers::Methods(kFirstCalendarMethodId,
-                                                  CalendarMembers::Naming::Picker,
-                                                  CalendarMembers::HelpSet::Picker);
-    members.insert(members.end(), methods.begin(), methods.end());
+    add(CalendarMembers::Methods(kFirstCalendarMethodId,
+                                 CalendarMembers::Naming::Picker,
+                                 CalendarMembers::HelpSet::Picker));
     return members;
 }
 

@@ -1,5 +1,7 @@
 #include "DateUpDown.h"
 
+#include "SpinProperties.h"
+
 #include "SpinValue.h"
 
 namespace corvane
@@ -13,7 +15,7 @@ DateUpDown::DateUpDown()
 void DateUpDown::SetCurrDate(date::Date value)
 {
     StoreValue(spin::AssignedValue(spin::SpinKind::Date, value));
-    PropertyChanged(spin::ValueName(Kind()));
+    PropertyChanged(spin::kCurrDate.name);
     ShowValue();
     Raise(kChange);
 }

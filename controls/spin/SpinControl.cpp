@@ -3,7 +3,7 @@
 #include "SpinButtons.h"
 #include "SpinFields.h"
 #include "SpinLayout.h"
-#include "SpinSavedState.h"
+#include "SpinProperties.h"
 #include "SpinSteps.h"
 #include "SpinTextBox.h"
 #include "SpinValue.h"
@@ -81,8 +81,8 @@ SpinControl::SpinControl(const ClassInfo &info, const char *surfaceName, spin::S
     , m_changeOnText(changeOnText)
     , m_parts(spin::BuildSpinParts(*Surface(), kind))
     , m_value(spin::PresentValue(kind))
-    , m_backColor(spin::SpinSavedState().BackColor)
-    , m_foreColor(spin::SpinSavedState().ForeColor)
+    , m_backColor(spin::kBackColor.initial)
+    , m_foreColor(spin::kForeColor.initial)
 {
     ApplyColors();
     ApplyLayout();
@@ -112,9 +112,9 @@ SpinControl::~SpinControl()
 void SpinControl::SetAppearance(std::int32_t value)
 {
     if (value != Flat && value != ThreeD)
-        ThrowInvalidPropertyValue("Appearance");
+        ThrowInvalidPropertyValue(spin::kAppearance.name);
     m_appearance = value;
-    PropertyChanged("Appearance");
+    PropertyChanged(spin::kAppearance.name);
     ApplyLayout();
 }
 
@@ -123,7 +123,7 @@ void SpinControl::SetBackColor(ui::OleColor value)
     ui::CheckOleColor(value);
     m_backColor = value;
     ApplyColors();
-    PropertyChanged("BackColor");
+    PropertyChanged(spin::kBackColor.name);
 }
 
 void SpinControl::SetForeColor(ui::OleColor value)
@@ -131,7 +131,7 @@ void SpinControl::SetForeColor(ui::OleColor value)
     ui::CheckOleColor(value);
     m_foreColor = value;
     ApplyColors();
-    PropertyChanged("ForeColor");
+    PropertyChanged(spin::kForeColor.name);
 }
 
 void SpinControl::Refresh()
@@ -149,26 +149,26 @@ void SpinControl::InitNew()
 
 void SpinControl::Load(const PropertyBag &bag)
 {
-    const spin::SpinSavedState state = spin::ReadSpinState(m_kind, bag);
-    m_appearance = state.Appearance;
-    m_backColor = state.BackColor;
-    m_foreColor = state.ForeColor;
+    const auto [appearance, backColor, foreColor, enabled] = spin::Saved::Read(bag);
+    const std::optional<date::Date> value =
+        m_kind == spin::SpinKind::Date ? ReadProperty<spin::kCurrDate>(bag) : ReadProperty<spin::kCurrTime>(bag);
+    m_appearance = appearance;
+    m_backColor = backColor;
+    m_foreColor = foreColor;
     ApplyColors();
-    ApplyEnabled(state.Enabled);
-    m_value = state.value ? *state.value : spin::PresentValue(m_kind);
+    ApplyEnabled(enabled);
+    m_value = value ? *value : spin::PresentValue(m_kind);
     SetText(date::Format(m_value, spin::TextPattern(m_kind)), false);
     ApplyLayout();
 }
 
 void SpinControl::Save(PropertyBag &bag) const
 {
-    spin::SpinSavedState state;
-    state.Appearance = std::int16_t(m_appearance);
-    state.BackColor = m_backColor;
-    state.ForeColor = m_foreColor;
-    state.Enabled = Enabled();
-    state.value = m_value;
-    spin::WriteSpinState(m_kind, state, bag);
+    spin::Saved::Write(*this, bag);
+    if (m_kind == spin::SpinKind::Date)
+        WriteProperty<spin::kCurrDate>(*this, bag);
+    else
+        WriteProperty<spin::kCurrTime>(*this, bag);
 }
 
 // ---- parts -------------------------------------------------------------------------------------

@@ -20,9 +20,5 @@ constexpr std::string_view TextPattern(SpinKind kind)
 }
 
 // The value property, which is also its saved key.
-constexpr const char *ValueName(SpinKind kind)
-{
-    return kind == SpinKind::Date ? "CurrDate" : "CurrTime";
-}
 
 } // namespace corvane::spin

@@ -5,10 +5,11 @@
 #include "DateUpDown.h"
 #include "TimeUpDown.h"
 
+#include "SpinProperties.h"
+
 #include "api/CalendarMembers.h"
 #include "controls/about/AboutBox.h"
 #include "platform/ui/ControlEvents.h"
-#include "platform/ui/OleColorBag.h"
 
 #include <vector>
 
@@ -18,84 +19,31 @@ namespace corvane
 namespace
 {
 
-SpinControl &Self(AutomationObject &object)
-{
-    return static_cast<SpinControl &>(object);
-}
-
 constexpr DispId kHWndId = 0x68030004;
-constexpr DispId kBackColorId = 0x68030003;
-constexpr DispId kForeColorId = 0x68030002;
-constexpr DispId kEnabledId = 0x68030001;
 constexpr DispId kRefreshId = 0x60030009;
-constexpr DispId kAppearanceId = 0x68030000;
 constexpr DispId kDateMethodsId = 0x60030014;
 constexpr DispId kTimeMethodsId = 0x60030015;
 
-// The members of either interface in interface order. T's Put and valueName make the value property
-// (CurrDate or CurrTime), the default member.
-template<class T, void (T::*Put)(date::Date)>
-std::vector<MemberInfo> MakeMembers(const char *valueName, DispId firstMethodId)
+// The members of either interface in interface order; Value is the value property (CurrDate or
+// CurrTime), the default member.
+template<const auto &Value>
+std::vector<MemberInfo> MakeMembers(DispId firstMethodId)
 {
+    using namespace spin;
     std::vector<MemberInfo> members;
+    const auto add = [&members](const auto &rows) { members.insert(members.end(), rows.begin(), rows.end()); };
     members.push_back(ui::ControlBase::HWndGetMember(kHWndId));
-    members.push_back(PropertyGet("BackColor",
-                                  kBackColorId,
-                                  ui::kOleColorType,
-                                  [](AutomationObject &self, std::span<Variant>, Variant &result) {
-                                      result = std::int32_t(Self(self).BackColor());
-                                  }));
-    members.push_back(PropertyPut("BackColor",
-                                  kBackColorId,
-                                  ui::kOleColorType,
-                                  [](AutomationObject &self, std::span<Variant> args, Variant &) {
-                                      Self(self).SetBackColor(ui::OleColor(args[0].AsI4()));
-                                  }));
-    members.push_back(PropertyGet("ForeColor",
-                                  kForeColorId,
-                                  ui::kOleColorType,
-                                  [](AutomationObject &self, std::span<Variant>, Variant &result) {
-                                      result = std::int32_t(Self(self).ForeColor());
-                                  }));
-    members.push_back(PropertyPut("ForeColor",
-                                  kForeColorId,
-                                  ui::kOleColorType,
-                                  [](AutomationObject &self, std::span<Variant> args, Variant &) {
-                                      Self(self).SetForeColor(ui::OleColor(args[0].AsI4()));
-                                  }));
-    members.push_back(ui::ControlBase::EnabledGetMember(kEnabledId, ""));
-    members.push_back(ui::ControlBase::EnabledPutMember(kEnabledId, ""));
+    add(MemberRows<kBackColor>());
+    add(MemberRows<kForeColor>());
+    add(MemberRows<kEnabled>());
     members.push_back(
         Method("Refresh", kRefreshId, {}, types::None, [](AutomationObject &self, std::span<Variant>, Variant &) {
-            Self(self).Refresh();
+            static_cast<SpinControl &>(self).Refresh();
         }));
-    members.push_back(PropertyGet("Appearance",
-                                  kAppearanceId,
-                                  types::Enum("cApperance"),
-                                  [](AutomationObject &self, std::span<Variant>, Variant &result) {
-                                      result = std::int32_t(Self(self).Appearance());
-                                  }));
-    members.push_back(PropertyPut(
-        "Appearance",
-        kAppearanceId,
-        types::Enum("cApperance"),
-        [](AutomationObject &self, std::span<Variant> args, Variant &) { Self(self).SetAppearance(args[0].AsI4()); }));
-    members.push_back(PropertyGet(valueName,
-                                  kDispIdValue,
-                                  types::Date,
-                                  [](AutomationObject &self, std::span<Variant>, Variant &result) {
-                                      result = Variant::FromDate(Self(self).Value());
-                                  }));
-    members.push_back(PropertyPut(valueName,
-                                  kDispIdValue,
-                                  types::Date,
-                                  [](AutomationObject &self, std::span<Variant> args, Variant &) {
-                                      (static_cast<T &>(self).*Put)(args[0].AsDate());
-                                  }));
+    add(MemberRows<kAppearance>());
+    add(MemberRows<Value>());
     members.push_back(AboutMember());
-    const auto methods =
-        CalendarMembers::Methods(firstMethodId, CalendarMembers::Naming::Standard, CalendarMembers::HelpSet::Standard);
-    members.insert(members.end(), methods.begin(), methods.end());
+    add(CalendarMembers::Methods(firstMethodId, CalendarMembers::Naming::Standard, CalendarMembers::HelpSet::Standard));
     return members;
 }
 
@@ -115,8 +63,7 @@ constexpr EventInfo kEvents[] = {
 
 const ClassInfo &DateUpDown::Info()
 {
-    static const std::vector<MemberInfo> members =
-        MakeMembers<DateUpDown, &DateUpDown::SetCurrDate>(spin::ValueName(spin::SpinKind::Date), kDateMethodsId);
+    static const std::vector<MemberInfo> members = MakeMembers<spin::kCurrDate>(kDateMethodsId);
     static constexpr ClassIdentity kIdentity{.className = "DateUpDown",
                                              .classUuid = "{A96DAE1E-6BB5-4031-ACD5-1E8D628A8D13}",
                                              .interfaceUuid = "{54191A2D-98EC-4104-A235-6C49A353F95A}",
@@ -128,8 +75,7 @@ const ClassInfo &DateUpDown::Info()
 
 const ClassInfo &TimeUpDown::Info()
 {
-    static const std::vector<MemberInfo> members =
-        MakeMembers<TimeUpDown, &TimeUpDown::SetCurrTime>(spin::ValueName(spin::SpinKind::Time), kTimeMethodsId);
+    static const std::vector<MemberInfo> members = MakeMembers<spin::kCurrTime>(kTimeMethodsId);
     static constexpr ClassIdentity kIdentity{.className = "TimeUpDown",
                                              .classUuid = "{0990E05A-93E5-464E-92F3-12F54CD1E2EB}",
                                              .interfaceUuid = "{B89707E9-6B63-4086-8AD3-7837C5191F8B}",

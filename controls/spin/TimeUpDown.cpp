@@ -1,5 +1,7 @@
 #include "TimeUpDown.h"
 
+#include "SpinProperties.h"
+
 namespace corvane
 {
 
@@ -12,7 +14,7 @@ void TimeUpDown::SetCurrTime(date::Date value)
 {
     StoreValue(value);
     ShowValue();
-    PropertyChanged(spin::ValueName(Kind()));
+    PropertyChanged(spin::kCurrTime.name);
     Raise(kChange);
 }
 

@@ -1,8 +1,9 @@
-#include "controls/spin/SpinSavedState.h"
+#include "controls/spin/SpinProperties.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/PropertyBag.h"
 #include "platform/automation/VariantLiteral.h"
 
+#include "AtomicLoad.h"
 #include "BagKeys.h"
 
 #include <gtest/gtest.h>
@@ -16,48 +17,51 @@ using namespace corvane::spin;
 namespace
 {
 
-int ErrorOf(SpinKind kind, const PropertyBag &bag)
+// What a date editor reads from a bag, as Load reads it.
+void ReadAll(const PropertyBag &bag)
 {
-    try {
-        ReadSpinState(kind, bag);
-    } catch (const AutomationError &e) {
-        return e.number();
-    }
-    return 0;
+    Saved::Read(bag);
+    ReadProperty<kCurrDate>(bag);
 }
 
 } // namespace
 
 TEST(SpinSavedState, DefaultsAreLeftOutButTheValueIsAlwaysWritten)
 {
-    for (const SpinKind kind : {SpinKind::Date, SpinKind::Time}) {
-        SpinSavedState state;
-        state.value = 0.0; // equal to the old default, yet it must not read back as "absent"
-        PropertyBag bag;
-        WriteSpinState(kind, state, bag);
-        EXPECT_EQ(BagKeys(bag), (std::vector<std::string>{ValueName(kind)}));
-        EXPECT_EQ(ReadSpinState(kind, bag), state);
-    }
+    const ObjectPtr<TimeUpDown> control = MakeObject<TimeUpDown>();
+    control->InitNew();
+    control->SetCurrTime(0.0); // equal to a number's default, yet it must not read back as "absent"
+    PropertyBag bag;
+    control->Save(bag);
+    EXPECT_EQ(BagKeys(bag), (std::vector<std::string>{"CurrTime"}));
+    const ObjectPtr<TimeUpDown> loaded = MakeObject<TimeUpDown>();
+    loaded->Load(bag);
+    EXPECT_EQ(loaded->CurrTime(), 0.0);
 }
 
 TEST(SpinSavedState, EveryKeyRoundTripsInItsOrderWithItsType)
 {
-    SpinSavedState state;
-    state.Appearance = 1;
-    state.BackColor = 0x00FFFF00;
-    state.ForeColor = 0x80000012;
-    state.Enabled = false;
-    state.value = 37456.75;
+    const ObjectPtr<TimeUpDown> control = MakeObject<TimeUpDown>();
+    control->InitNew();
+    control->SetAppearance(1);
+    control->SetBackColor(0x00FFFF00);
+    control->SetForeColor(0x80000012);
+    control->SetEnabled(false);
+    control->SetCurrTime(37456.75);
     PropertyBag bag;
-    WriteSpinState(SpinKind::Time, state, bag);
+    control->Save(bag);
     EXPECT_EQ(BagKeys(bag), (std::vector<std::string>{"Appearance", "BackColor", "ForeColor", "Enabled", "CurrTime"}));
     EXPECT_EQ(bag.Read("Appearance").Type(), VarType::I2);
     EXPECT_EQ(bag.Read("BackColor").Type(), VarType::I4);
     EXPECT_EQ(bag.Read("Enabled").Type(), VarType::Bool);
     EXPECT_EQ(bag.Read("CurrTime").Type(), VarType::Date);
-    EXPECT_EQ(ReadSpinState(SpinKind::Time, bag), state);
+    const ObjectPtr<TimeUpDown> loaded = MakeObject<TimeUpDown>();
+    loaded->Load(bag);
+    PropertyBag again;
+    loaded->Save(again);
+    EXPECT_EQ(again, bag);
     // The date editor reads its own key only.
-    EXPECT_FALSE(ReadSpinState(SpinKind::Date, bag).value.has_value());
+    EXPECT_FALSE(ReadProperty<kCurrDate>(bag).has_value());
 }
 
 TEST(SpinSavedState, ValuesOfTheWrongTypeOrRangeAreRefused)
@@ -65,6 +69,7 @@ TEST(SpinSavedState, ValuesOfTheWrongTypeOrRangeAreRefused)
     // Values as typed literals.
     const std::tuple<const char *, const char *, int> cases[] = {
         {"Appearance", "i2:2", 380},
+        {"Appearance", "i4:70000", 6},
         {"BackColor", "i4:0x01000000", 380},
         {"ForeColor", "i4:0x80000040", 380},
         {"Enabled", "\"perhaps\"", 13},
@@ -74,6 +79,24 @@ TEST(SpinSavedState, ValuesOfTheWrongTypeOrRangeAreRefused)
     for (const auto &[key, value, error] : cases) {
         PropertyBag bag;
         bag.Write(key, ParseLiteral(value));
-        EXPECT_EQ(ErrorOf(SpinKind::Date, bag), error) << key;
+        EXPECT_EQ(ErrorOf([&] { ReadAll(bag); }), error) << key;
     }
+}
+
+TEST(SpinSavedState, ABadKeyAmongGoodOnesChangesNothing)
+{
+    const ObjectPtr<DateUpDown> control = MakeObject<DateUpDown>();
+    control->InitNew();
+    PropertyBag good;
+    good.Write("Appearance", std::int16_t(1));
+    good.Write("BackColor", std::int32_t(0x00102030));
+    good.Write("ForeColor", std::int32_t(0x00405060));
+    good.Write("Enabled", false);
+    good.Write("CurrDate", Variant::FromDate(40000.0));
+    const BadSavedValue bad[] = {
+        {"Appearance", Variant(std::int16_t(7)), 380},
+        {"ForeColor", Variant("red"), 13},
+        {"CurrDate", Variant(1e9), 6},
+    };
+    ExpectBadKeysChangeNothing(*control, good, bad);
 }
