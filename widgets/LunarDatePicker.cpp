@@ -32,6 +32,7 @@ public:
         , control(MakeObject<QxMonthVw>())
     {
         control->InitNew();
+        control->SetYearRange(widgets::ControlYears());
         control->SetForeColor(kTextDefault);
         control->SetCurrDate(date::Today());
         shown = Date();

@@ -161,9 +161,10 @@ MonthParts BuildMonthParts(QWidget &surface, const ui::TwipsScale &scale)
     return p;
 }
 
-void FillYearList(QComboBox &list)
+void FillYearList(QComboBox &list, date::YearRange years)
 {
-    for (int year = ModAgrCAl::kFirstPublishedYear; year <= ModAgrCAl::kLastPublishedYear; ++year)
+    list.clear();
+    for (int year = years.first; year <= years.last; ++year)
         list.addItem(QString::number(year));
 }
 

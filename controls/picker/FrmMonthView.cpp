@@ -39,6 +39,7 @@ FrmMonthView &FrmMonthView::Load()
         month::SetMonthDropHost(t_form);
         t_form->Form_Load();
     }
+    t_form->m_monthDrop->SetYearRange(ModMonthVw::State().DropYears);
     return *t_form;
 }
 
@@ -100,6 +101,7 @@ void FrmMonthView::Form_Load()
 {
     m_loading = true;
     try {
+        m_monthDrop->SetYearRange(ModMonthVw::State().DropYears);
         m_monthDrop->SetCurrDate(ModMonthVw::State().DropInDate);
     } catch (...) {
         m_loading = false;

@@ -28,7 +28,8 @@ class FrmMonthView final : public QWidget, public month::MonthDropHost
 public:
     // The form of this thread, or nullptr.
     static FrmMonthView *Loaded();
-    // Loads the form when it is not loaded (running its load step) and returns it.
+    // Loads the form when it is not loaded (running its load step) and returns it; either way its
+    // month view offers the years of the drop-down state (DropYears).
     static FrmMonthView &Load();
     // Unloads the form; an open drop-down goes with it (DropShown false, the update lock released).
     // From inside a control's input handler - which may still use the form, and in which the window

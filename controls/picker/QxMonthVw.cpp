@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace corvane
 {
 
@@ -62,6 +64,7 @@ QxMonthVw::QxMonthVw()
     if (m_currDate == 0)
         m_currDate = date::Today();
     ModMonthVw::State().DropInDate = m_currDate;
+    ModMonthVw::State().DropYears = m_years;
     ShowCaption(CaptionOf(m_currDate, 0));
     FrmMonthView::Load();
 
@@ -111,9 +114,9 @@ void QxMonthVw::ShowCaption(std::string caption)
         m_parts.LabCmb->setText(QString::fromStdString(m_caption));
 }
 
-std::string QxMonthVw::CaptionOf(date::Date value, int format)
+std::string QxMonthVw::CaptionOf(date::Date value, int format) const
 {
-    if (date::YmdOf(value).year > ModAgrCAl::kLastPublishedTableYear)
+    if (date::YmdOf(value).year > std::max(m_years.last, ModAgrCAl::kLastPublishedTableYear))
         ModAgrCAl::ThrowSubscriptOutOfRange();
     return ModAgrCAl::GetDateCaption(value, format);
 }
@@ -127,6 +130,11 @@ void QxMonthVw::SetCurrDate(date::Date value)
     PropertyChanged("CurrDate");
     ShowCaption(std::move(caption));
     Raise(kChange);
+}
+
+void QxMonthVw::SetYearRange(date::YearRange years)
+{
+    m_years = ModAgrCAl::CheckedTableSpan(years);
 }
 
 void QxMonthVw::SetAgrDateFormat(std::int32_t value)

@@ -1,6 +1,7 @@
 #include "DateUpDown.h"
 
 #include "SpinValue.h"
+#include "engine/PublishedRange.h"
 
 namespace corvane
 {
@@ -12,10 +13,17 @@ DateUpDown::DateUpDown()
 
 void DateUpDown::SetCurrDate(date::Date value)
 {
-    StoreValue(spin::AssignedValue(spin::SpinKind::Date, value));
+    StoreValue(spin::AssignedValue(spin::SpinKind::Date, value, Years()));
     PropertyChanged(spin::ValueName(Kind()));
     ShowValue();
     Raise(kChange);
+}
+
+void DateUpDown::SetYearRange(date::YearRange years)
+{
+    StoreYears(ModAgrCAl::CheckedTableSpan(years));
+    StoreValue(spin::AssignedValue(spin::SpinKind::Date, Value(), years));
+    ShowValue();
 }
 
 } // namespace corvane

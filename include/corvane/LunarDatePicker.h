@@ -6,7 +6,7 @@
 //     picker->setCaptionFormat(corvane::LunarDatePicker::LunarYearMonthDayWeek);
 //     connect(picker, &corvane::LunarDatePicker::dateChanged, this, &Form::dateChosen);
 //
-// The widget has a fixed size (sizeHint). Dates are held to 1901-01-01 .. 2030-12-31. The colours
+// The widget has a fixed size (sizeHint). Dates are held to 1901-01-01 .. 2100-12-31. The colours
 // follow the application palette until they are set; an invalid QColor makes one follow it again.
 #pragma once
 
@@ -57,7 +57,7 @@ public:
     QSize minimumSizeHint() const override;
 
 public Q_SLOTS:
-    // An invalid date is ignored; others are held to 1901-01-01 .. 2030-12-31.
+    // An invalid date is ignored; others are held to 1901-01-01 .. 2100-12-31.
     void setDate(const QDate &date);
     void setCaptionFormat(CaptionFormat format);
     // Opens or closes the drop-down as the button does (an open drop-down of another picker closes).
