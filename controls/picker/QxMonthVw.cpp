@@ -52,7 +52,8 @@ void CheckColor(ui::OleColor value, const char *property)
 } // namespace
 
 // Initialization, for every instance: the engine tables, the layout, today's date and its caption
-// in format 0, the date the month view first shows, and the shared drop-down form.
+// in format 0, and the date the month view first shows. The shared drop-down form is loaded by the
+// first opening: most pickers on a form are never opened, and the month view is the costliest part.
 QxMonthVw::QxMonthVw()
     : ControlBase(Info(), "QxMonthVw", kSurfaceEvents)
     , m_parts(picker::BuildPickerParts(*Surface()))
@@ -66,7 +67,7 @@ QxMonthVw::QxMonthVw()
     ModMonthVw::State().DropInDate = m_currDate;
     ModMonthVw::State().DropYears = m_years;
     ShowCaption(CaptionOf(m_currDate, 0));
-    FrmMonthView::Load();
+    FrmMonthView::LoadAtFirstUse();
 
     SetFocusTarget(m_parts.PictBtn);
     picker::WatchDropButton(*m_parts.PictBtn, *m_parts.VScBtn, *m_parts.PicCmb, [] {

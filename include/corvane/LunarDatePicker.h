@@ -25,7 +25,8 @@ class LunarDatePicker : public QWidget
     Q_PROPERTY(QDate date READ date WRITE setDate NOTIFY dateChanged USER true)
     Q_PROPERTY(CaptionFormat captionFormat READ captionFormat WRITE setCaptionFormat)
     Q_PROPERTY(QString caption READ caption)
-    Q_PROPERTY(bool dropDownVisible READ isDropDownVisible WRITE setDropDownVisible STORED false)
+    Q_PROPERTY(
+        bool dropDownVisible READ isDropDownVisible WRITE setDropDownVisible NOTIFY dropDownVisibleChanged STORED false)
     Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor)
     Q_PROPERTY(QColor textColor READ textColor WRITE setTextColor)
 
@@ -68,6 +69,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     // Once for each change of the date: a setter or a day picked in the drop-down.
     void dateChanged(const QDate &date);
+    // Once when the drop-down calendar opens and once when it closes, however that happens.
+    void dropDownVisibleChanged(bool visible);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -108,12 +108,53 @@ TEST_F(WideRangeWidgetTest, ThePickerShowsAndPicksDaysAfterThePublishedTables)
     ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isDropDownVisible(); }, 2000));
     QWidget *drop = OpenDropDownForm(window.get());
     ASSERT_NE(drop, nullptr);
-    QWidget *grid = drop->findChild<QWidget *>(QStringLiteral("PicMonth"));
-    QTest::mouseClick(grid, Qt::LeftButton, {}, DayCell(*grid, QDate(2057, 9, 28)));
+    // The drop-down's year list reaches the picker's last year; choosing a year there is a pick.
+    auto *years = drop->findChild<QComboBox *>(QStringLiteral("CmbUniYear"));
+    ASSERT_NE(years, nullptr);
+    years->setFocus();
+    QTest::keyClick(years, Qt::Key_End);
     ASSERT_TRUE(QTest::qWaitFor([&] { return changed.count() > 0; }, 2000));
-    EXPECT_EQ(picker->date(), QDate(2057, 9, 28)) << "the drop-down offers the picker's years";
+    const QDate picked = picker->date();
+    EXPECT_EQ(picked.year(), 2100) << picked.toString().toStdString();
     EXPECT_EQ(picker->caption().toStdString(),
-              corvane::caption(Ymd(QDate(2057, 9, 28)), corvane::caption_format::lunar_year_month_day_week));
+              corvane::caption(Ymd(picked), corvane::caption_format::lunar_year_month_day_week));
+}
+
+// Opened with a click on the drop button, closed by a pick, opened again and closed with Escape: the
+// notification comes once for each, with the new state.
+TEST_F(WideRangeWidgetTest, DropDownVisibleChangedOnceForEachOpeningAndClosing)
+{
+    auto *picker = Add<LunarDatePicker>();
+    Show();
+    QSignalSpy visible(picker, &LunarDatePicker::dropDownVisibleChanged);
+    QWidget *button = picker->findChild<QWidget *>(QStringLiteral("PictBtn"));
+    ASSERT_NE(button, nullptr);
+    const auto states = [&visible] {
+        QList<bool> seen;
+        for (const QList<QVariant> &args : visible)
+            seen.append(args.at(0).toBool());
+        return seen;
+    };
+
+    ClickAt(picker, button->geometry().center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isDropDownVisible(); }, 2000));
+    QApplication::processEvents();
+    EXPECT_EQ(states(), QList<bool>({true}));
+
+    QWidget *grid = OpenDropDownForm(window.get())->findChild<QWidget *>(QStringLiteral("PicMonth"));
+    QTest::mouseClick(grid, Qt::LeftButton, {}, DayCell(*grid, QDate(2002, 7, 24)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return visible.count() == 2; }, 2000));
+    QApplication::processEvents();
+    EXPECT_EQ(states(), QList<bool>({true, false}));
+    EXPECT_FALSE(picker->isDropDownVisible());
+
+    ClickAt(picker, button->geometry().center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isDropDownVisible(); }, 2000));
+    QTest::keyClick(OpenDropDownForm(window.get())->findChild<QWidget *>(QStringLiteral("PicMonth")), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return visible.count() == 4; }, 2000));
+    QApplication::processEvents();
+    EXPECT_EQ(states(), QList<bool>({true, false, true, false}));
+    EXPECT_EQ(picker->date(), QDate(2002, 7, 24));
 }
 
 TEST_F(WideRangeWidgetTest, TheDateEditorStepsToTheLastDayOfTheTablesAndWraps)
