@@ -163,9 +163,13 @@ MonthParts BuildMonthParts(QWidget &surface, const ui::TwipsScale &scale)
 
 void FillYearList(QComboBox &list, date::YearRange years)
 {
-    list.clear();
+    // One insertion for all: the list's model would otherwise announce each of up to 200 rows.
+    QStringList names;
+    names.reserve(years.last - years.first + 1);
     for (int year = years.first; year <= years.last; ++year)
-        list.addItem(QString::number(year));
+        names.append(QString::number(year));
+    list.clear();
+    list.addItems(names);
 }
 
 void FillMonthList(QComboBox &list)
