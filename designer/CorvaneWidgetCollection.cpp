@@ -44,7 +44,7 @@ CorvaneWidgetCollection::CorvaneWidgetCollection(QObject *parent)
         {QStringLiteral("corvane::DateSpinEdit"),
          QStringLiteral("corvane/DateSpinEdit.h"),
          QStringLiteral("日"),
-         QStringLiteral("Date spin editor (1901-2030)"),
+         QStringLiteral("Date spin editor (1901-2100)"),
          QStringLiteral("A date as YYYY年MM月DD日 whose year, month or day the spin buttons step."),
          QStringLiteral("dateSpinEdit"),
          Create<DateSpinEdit>},

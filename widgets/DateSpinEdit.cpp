@@ -13,7 +13,7 @@ public:
     explicit Private(DateSpinEdit &q)
         : q(q)
         , control(MakeObject<DateUpDown>())
-        , face((control->InitNew(), control),
+        , face((control->InitNew(), control->SetYearRange(widgets::ControlYears()), control),
                q,
                [this](DispId id, std::span<Variant>) {
                    // A step raises Click, an assignment Change.

@@ -76,6 +76,7 @@ public:
         , control(MakeObject<QxMonth>())
     {
         control->InitNew();
+        control->SetYearRange(widgets::ControlYears());
         for (const ColorRow &row : kColorRows)
             control->SetColor(row.field, row.name, row.widgetDefault);
         control->SetCurrDate(date::Today());

@@ -9,7 +9,10 @@
 #include "platform/date/Clock.h"
 
 #include <QEvent>
+#include <QPointer>
+#include <QScrollBar>
 
+#include <functional>
 #include <optional>
 
 namespace corvane
@@ -22,6 +25,41 @@ namespace
 // text), the window text that goes with it, so the caption follows the palette.
 constexpr ui::OleColor kTextDefault = ui::kWindowTextColor;
 
+// Hears the shared drop-down form being shown, hidden or unloaded. The picker's state is read once
+// the step that did it is over: an opening shows the form before it counts as open, and a closing
+// hides it before the drop-down state follows.
+class DropFormWatch final : public QObject
+{
+public:
+    explicit DropFormWatch(std::function<void()> follow)
+        : m_follow(std::move(follow))
+    {
+    }
+
+    void Watch(QWidget *form)
+    {
+        if (!form || form == m_form)
+            return;
+        m_form = form;
+        form->installEventFilter(this);
+        connect(form, &QObject::destroyed, this, [this] { FollowLater(); });
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+            FollowLater();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void FollowLater() { QMetaObject::invokeMethod(this, m_follow, Qt::QueuedConnection); }
+
+    std::function<void()> m_follow;
+    QPointer<QWidget> m_form;
+};
+
 } // namespace
 
 class LunarDatePicker::Private
@@ -32,13 +70,31 @@ public:
         , control(MakeObject<QxMonthVw>())
     {
         control->InitNew();
+        control->SetYearRange(widgets::ControlYears());
         control->SetForeColor(kTextDefault);
         control->SetCurrDate(date::Today());
         shown = Date();
         embedded.emplace(control, q, [this](DispId id, std::span<Variant>) {
             if (id == QxMonthVw::kChange)
                 DateMoved();
+            FollowDropDown();
         });
+        // Connected after the control's own handler: the button's press has opened or closed the
+        // drop-down when this runs.
+        if (auto *button = q.findChild<QScrollBar *>(QStringLiteral("VScBtn")))
+            QObject::connect(button, &QScrollBar::valueChanged, &dropWatch, [this] { FollowDropDown(); });
+    }
+
+    // Reports the drop-down's visibility when it differs from the last report. Closings come by many
+    // ways (a pick, Escape, the focus leaving, another picker opening); each ends in the form hidden.
+    void FollowDropDown()
+    {
+        dropWatch.Watch(FrmMonthView::Loaded());
+        const bool now = q.isDropDownVisible();
+        if (now != dropShown) {
+            dropShown = now;
+            Q_EMIT q.dropDownVisibleChanged(now);
+        }
     }
 
     QDate Date() const { return widgets::ToQDate(control->CurrDate()); }
@@ -56,6 +112,8 @@ public:
     LunarDatePicker &q;
     ObjectPtr<QxMonthVw> control;
     QDate shown;
+    bool dropShown = false;
+    DropFormWatch dropWatch{[this] { FollowDropDown(); }};
     std::optional<widgets::EmbeddedControl> embedded;
 };
 
@@ -113,6 +171,7 @@ void LunarDatePicker::setDropDownVisible(bool visible)
     if (visible && ModMonthVw::State().DropShown)
         d->control->VScBtn_Change(1);
     d->control->VScBtn_Change(1);
+    d->FollowDropDown();
 }
 
 QColor LunarDatePicker::backgroundColor() const

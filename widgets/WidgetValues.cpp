@@ -10,14 +10,19 @@
 namespace corvane::widgets
 {
 
+date::YearRange ControlYears()
+{
+    return ModAgrCAl::kTableYears;
+}
+
 QDate FirstControlDate()
 {
-    return QDate(ModAgrCAl::kFirstPublishedYear, 1, 1);
+    return QDate(ControlYears().first, 1, 1);
 }
 
 QDate LastControlDate()
 {
-    return QDate(ModAgrCAl::kLastPublishedYear, 12, 31);
+    return QDate(ControlYears().last, 12, 31);
 }
 
 QDate Bound(const QDate &first, const QDate &date, const QDate &last)

@@ -13,7 +13,9 @@ class QWidget;
 namespace corvane::widgets
 {
 
-// The days the controls take: the Gregorian years their year lists and steps cover.
+// The Gregorian years the widgets open their controls to: every year whose days the engine's tables
+// convert (wider than the automation surface's 1901..2030), and its first and last day.
+date::YearRange ControlYears();
 QDate FirstControlDate();
 QDate LastControlDate();
 // A valid date held to [first, last].

@@ -161,10 +161,15 @@ MonthParts BuildMonthParts(QWidget &surface, const ui::TwipsScale &scale)
     return p;
 }
 
-void FillYearList(QComboBox &list)
+void FillYearList(QComboBox &list, date::YearRange years)
 {
-    for (int year = ModAgrCAl::kFirstPublishedYear; year <= ModAgrCAl::kLastPublishedYear; ++year)
-        list.addItem(QString::number(year));
+    // One insertion for all: the list's model would otherwise announce each of up to 200 rows.
+    QStringList names;
+    names.reserve(years.last - years.first + 1);
+    for (int year = years.first; year <= years.last; ++year)
+        names.append(QString::number(year));
+    list.clear();
+    list.addItems(names);
 }
 
 void FillMonthList(QComboBox &list)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MonthColors.h"
+#include "platform/date/DateValue.h"
 #include "platform/ui/Twips.h"
 
 #include <QSize>
@@ -50,9 +51,9 @@ struct MonthParts {
 // and tool tips. The lists are empty (FillYearList, FillMonthList).
 MonthParts BuildMonthParts(QWidget &surface, const ui::TwipsScale &scale);
 
-// The year list gets "1901" .. "2030" (entry i is year 1901 + i), the month list "01月" .. "12月"
-// (entry i is month i + 1).
-void FillYearList(QComboBox &list);
+// The year list gets the years of the span, "1901" .. "2030" for the published years (entry i is year
+// first + i), in place of what it held; the month list "01月" .. "12月" (entry i is month i + 1).
+void FillYearList(QComboBox &list, date::YearRange years);
 void FillMonthList(QComboBox &list);
 
 // Puts the outer frame in the look of `appearance` (Flat 0: no border, 3D 1: a one-pixel sunken

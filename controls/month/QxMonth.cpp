@@ -138,17 +138,17 @@ QxMonth::QxMonth()
 {
     ApplyFixedSize();
     if (m_currDate == 0)
-        m_currDate = date::ClampToYears(date::Today(), ModAgrCAl::kPublishedYears);
+        m_currDate = date::ClampToYears(date::Today(), m_years);
     const QSize grid = m_parts.PicMonth->size();
     m_cell = month::ComputeCellSize(Scale().ToTwipsX(grid.width()),
                                     Scale().ToTwipsY(grid.height()),
                                     Scale().PerPixelX(),
                                     Scale().PerPixelY());
     m_repaintPending = false;
-    month::FillYearList(*m_parts.CmbUniYear);
+    month::FillYearList(*m_parts.CmbUniYear, m_years);
     month::FillMonthList(*m_parts.CmbUniMonth);
     ModAgrCAl::InitAgrTables();
-    m_parts.HScMonth->setRange(month::kFirstMonthValue, month::kLastMonthValue);
+    m_parts.HScMonth->setRange(month::kFirstMonthValue, month::LastMonthValue(m_years));
     m_parts.LabToday->setToolTip(TodayText());
     m_focusInside = false;
 
@@ -198,9 +198,36 @@ void QxMonth::SurfacePaletteChanged()
 void QxMonth::SetCurrDate(date::Date value)
 {
     m_repaintPending = true;
-    SelectDate(date::ClampToYears(value, ModAgrCAl::kPublishedYears));
+    SelectDate(date::ClampToYears(value, m_years));
     PropertyChanged(month::kCurrDate.name);
     Raise(kChange);
+}
+
+// Not a property: hosts of the automation surface always have the published years. The year list and
+// the month arrows follow the span; a date outside moves in as an assignment would move it, silently,
+// since the owner sets the span before it hands out dates.
+void QxMonth::SetYearRange(date::YearRange years)
+{
+    ModAgrCAl::CheckedTableSpan(years);
+    if (years.first == m_years.first && years.last == m_years.last)
+        return;
+    m_years = years;
+    m_currDate = date::ClampToYears(m_currDate, m_years);
+    if (!HasParts())
+        return;
+    m_syncingLists = true;
+    month::FillYearList(*m_parts.CmbUniYear, m_years);
+    m_syncingLists = false;
+    // The bar's value is the shown month counted from the new first year; set together, the change
+    // of range is no arrow press.
+    m_monthScrollValue = month::MonthValueOf(date::Year(m_currDate), date::Month(m_currDate), m_years);
+    {
+        const QSignalBlocker quiet(m_parts.HScMonth);
+        m_parts.HScMonth->setRange(month::kFirstMonthValue, month::LastMonthValue(m_years));
+        m_parts.HScMonth->setValue(m_monthScrollValue);
+    }
+    m_pictureStale = true;
+    m_parts.PicMonth->update();
 }
 
 void QxMonth::SetAppearance(std::int32_t value)
@@ -261,7 +288,7 @@ void QxMonth::Load(const PropertyBag &bag)
     m_appearance = appearance;
     m_colors = {foreColor, agrFore, festFore, dateBack, weekFore, stFore, weekBack, sTermBack, select};
     ApplyEnabled(enabled);
-    m_currDate = date::ClampToYears(currDate, ModAgrCAl::kPublishedYears);
+    m_currDate = date::ClampToYears(currDate, m_years);
     ApplyFixedSize();
     m_pictureStale = true;
     if (HasParts())
@@ -296,10 +323,10 @@ void QxMonth::PrepareGrid()
     const month::MonthGridModel model = month::BuildMonthGrid(shown.year, shown.month, date::Today(), m_colors);
 
     m_syncingLists = true;
-    m_parts.CmbUniYear->setCurrentIndex(shown.year - ModAgrCAl::kFirstPublishedYear);
+    m_parts.CmbUniYear->setCurrentIndex(shown.year - m_years.first);
     m_parts.CmbUniMonth->setCurrentIndex(shown.month - 1);
     m_syncingLists = false;
-    m_monthScrollValue = month::MonthValueOf(shown.year, shown.month);
+    m_monthScrollValue = month::MonthValueOf(shown.year, shown.month, m_years);
     m_parts.HScMonth->setValue(m_monthScrollValue);
 
     m_parts.PicMonth->Picture() = month::MakeGridPicture(model, m_cell, m_colors, palette);
@@ -333,8 +360,9 @@ void QxMonth::SelectDate(date::Date newDate)
 {
     // Every caller holds its date to the supported years; a date outside them would leave the grid
     // with nothing to show (and the engine with no table to read), so it is refused here.
-    if (!ModAgrCAl::IsPublishedYear(date::Year(newDate)))
-        throw AutomationError(ErrorNumber::InvalidCall, "Invalid procedure call or argument: date outside 1901-2030");
+    if (!m_years.Contains(date::Year(newDate)))
+        throw AutomationError(ErrorNumber::InvalidCall,
+                              "Invalid procedure call or argument: date outside the control's years");
     const RedrawBatch batch(*this);
     if (SameMonth(newDate, m_currDate)) {
         if (m_repaintPending) {
@@ -407,7 +435,7 @@ void QxMonth::GridKeyPress(QKeyEvent &event)
         const month::GridKeyResult key = month::GridKeyTarget(code, shift, m_currDate, date::Today());
         if (key.action == month::GridKeyAction::Help)
             ui::ShowMessageBox(month::MonthHelpBox(), Surface());
-        if (key.action == month::GridKeyAction::Move && ModAgrCAl::IsPublishedYear(date::Year(key.target))) {
+        if (key.action == month::GridKeyAction::Move && m_years.Contains(date::Year(key.target))) {
             SelectDate(key.target);
             RaiseByRef(kKeyDown, keyCode, shift);
             Raise(kChange);
@@ -521,9 +549,8 @@ void QxMonth::ListChosen(bool yearList, int index)
     if (m_syncingLists)
         return;
     const date::Ymd current = date::YmdOf(m_currDate);
-    const date::Date chosen = yearList
-        ? date::FromYmd(ModAgrCAl::kFirstPublishedYear + index, current.month, current.day)
-        : date::FromYmd(current.year, index + 1, current.day);
+    const date::Date chosen = yearList ? date::FromYmd(m_years.first + index, current.month, current.day)
+                                       : date::FromYmd(current.year, index + 1, current.day);
     SelectDate(chosen);
     m_parts.PicMonth->setFocus();
     Raise(kChange);
@@ -553,7 +580,7 @@ void QxMonth::TodayClicked()
 {
     const InputScope scope(*this);
     m_focusInside = true;
-    SelectDate(date::ClampToYears(date::Today(), ModAgrCAl::kPublishedYears));
+    SelectDate(date::ClampToYears(date::Today(), m_years));
 }
 
 void QxMonth::AgrMonthHovered()

@@ -6,6 +6,7 @@
 #include "MonthParts.h"
 #include "engine/AgrDate.h"
 #include "engine/EngineLifetime.h"
+#include "engine/PublishedRange.h"
 #include "platform/date/DateValue.h"
 #include "platform/ui/ControlBase.h"
 #include "platform/ui/ControlEvents.h"
@@ -40,11 +41,17 @@ public:
     ~QxMonth() override;
     static const ClassInfo &Info();
 
-    // Reading returns the stored value, time of day included. Assigning holds the year to 1901..2030
+    // Reading returns the stored value, time of day included. Assigning holds the year to YearRange
     // (month and day kept, no time of day), repaints the grid in full before moving the highlight,
     // reports the change and raises Change, even for the value already held.
     date::Date CurrDate() const noexcept { return m_currDate; }
     void SetCurrDate(date::Date value);
+
+    // The Gregorian years the control shows and selects: 1901..2030 unless its C++ owner opens
+    // another span of the engine's years (ModAgrCAl::kTableYears; error 5 for any other span, and
+    // for an empty one). The current date moves into the span without an event.
+    date::YearRange YearRange() const noexcept { return m_years; }
+    void SetYearRange(date::YearRange years);
 
     // cApperance: Flat 0, 3D 1 (anything else is error 380). 3D adds a sunken border and 30 twips.
     int Appearance() const noexcept { return m_appearance; }
@@ -68,7 +75,7 @@ public:
     // Draws (or erases) the highlight on CurrDate's cell and relabels the lunar header.
     void ToggleSelection(bool draw);
     // Makes newDate (stored as given, time included) the selected date. Raises no event. Error 5 for
-    // a date outside 1901..2030, which every caller holds its dates to.
+    // a date outside YearRange, which every caller holds its dates to.
     void SelectDate(date::Date newDate);
 
     // Control state, for the drop-down picker and for tests.
@@ -119,6 +126,7 @@ private:
     month::MonthParts m_parts;
     std::unique_ptr<QxMonthPartFilter> m_filter;
 
+    date::YearRange m_years = ModAgrCAl::kPublishedYears;
     date::Date m_currDate = 0;
     int m_appearance = 0;
     month::MonthColors m_colors;

@@ -39,11 +39,20 @@ FrmMonthView &FrmMonthView::Load()
         month::SetMonthDropHost(t_form);
         t_form->Form_Load();
     }
+    t_form->m_monthDrop->SetYearRange(ModMonthVw::State().DropYears);
     return *t_form;
+}
+
+void FrmMonthView::LoadAtFirstUse()
+{
+    ModMonthVw::DropState &state = ModMonthVw::State();
+    if (!t_form && state.DropLoadDate == 0)
+        state.DropLoadDate = state.DropInDate;
 }
 
 void FrmMonthView::Unload()
 {
+    ModMonthVw::State().DropLoadDate = 0;
     FrmMonthView *form = std::exchange(t_form, nullptr);
     if (!form)
         return;
@@ -95,12 +104,17 @@ ui::Hwnd FrmMonthView::Handle()
     return ui::HandleOf(this);
 }
 
-// The load step: MonthDrop shows DropInDate at the form's top-left corner and the form takes its size.
+// The load step: MonthDrop shows DropInDate (or the date a picker's initialization left for the load)
+// at the form's top-left corner and the form takes its size.
 void FrmMonthView::Form_Load()
 {
+    ModMonthVw::DropState &state = ModMonthVw::State();
+    const date::Date shown = state.DropLoadDate != 0 ? state.DropLoadDate : state.DropInDate;
+    state.DropLoadDate = 0;
     m_loading = true;
     try {
-        m_monthDrop->SetCurrDate(ModMonthVw::State().DropInDate);
+        m_monthDrop->SetYearRange(state.DropYears);
+        m_monthDrop->SetCurrDate(shown);
     } catch (...) {
         m_loading = false;
         throw;

@@ -14,8 +14,9 @@ namespace corvane
 class QxMonth;
 
 // The drop-down form: a frameless top-level window whose only content is the month calendar
-// MonthDrop at (0, 0). One per thread, shared by every picker of the thread: loaded by the first
-// picker, unloaded when any picker goes, loaded again by the next that needs it.
+// MonthDrop at (0, 0). One per thread, shared by every picker of the thread: loaded when a picker
+// first opens its drop-down (a picker that is never opened costs no month view), unloaded when any
+// picker goes, loaded again by the next opening.
 //
 // Every Change of MonthDrop - whatever moved its date - is a pick: the date goes to DropOutDate, the
 // form shrinks and hides and the focus returns to the window the drop-down opened from, where the
@@ -28,8 +29,12 @@ class FrmMonthView final : public QWidget, public month::MonthDropHost
 public:
     // The form of this thread, or nullptr.
     static FrmMonthView *Loaded();
-    // Loads the form when it is not loaded (running its load step) and returns it.
+    // Loads the form when it is not loaded (running its load step) and returns it; either way its
+    // month view offers the years of the drop-down state (DropYears).
     static FrmMonthView &Load();
+    // A picker's initialization: the form is not loaded now but at its first use, showing the date
+    // it would have shown had it loaded now (DropInDate, unless an earlier initialization set one).
+    static void LoadAtFirstUse();
     // Unloads the form; an open drop-down goes with it (DropShown false, the update lock released).
     // From inside a control's input handler - which may still use the form, and in which the window
     // system may still hold its window - the form is hidden now and deleted once the handler is done.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/PublishedRange.h"
 #include "platform/date/DateValue.h"
 
 namespace corvane
@@ -18,6 +19,10 @@ struct DropState {
     bool DropShown = false; // the drop-down is open
     bool DropUpward = false; // it opened above the picker
     date::Date DropInDate = 0; // what the month view shows when the form loads
+    // The form waits for the first opening to load; a picker's initialization sets this to the date
+    // the form would have loaded with then, which the load takes over DropInDate. Zero: none.
+    date::Date DropLoadDate = 0;
+    date::YearRange DropYears = ModAgrCAl::kPublishedYears; // the years it offers: the opener's
     date::Date DropOutDate = 0; // the date picked
     bool DropDatePicked = false; // a picked date waits for a picker to take it
 };

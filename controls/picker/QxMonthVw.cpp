@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace corvane
 {
 
@@ -42,7 +44,8 @@ void CheckColor(ui::OleColor value, const char *property)
 } // namespace
 
 // Initialization, for every instance: the engine tables, the layout, today's date and its caption
-// in format 0, the date the month view first shows, and the shared drop-down form.
+// in format 0, and the date the month view first shows. The shared drop-down form is loaded by the
+// first opening: most pickers on a form are never opened, and the month view is the costliest part.
 QxMonthVw::QxMonthVw()
     : ControlBase(Info(), "QxMonthVw", kSurfaceEvents)
     , m_parts(picker::BuildPickerParts(*Surface()))
@@ -54,8 +57,9 @@ QxMonthVw::QxMonthVw()
     if (m_currDate == 0)
         m_currDate = date::Today();
     ModMonthVw::State().DropInDate = m_currDate;
+    ModMonthVw::State().DropYears = m_years;
     ShowCaption(CaptionOf(m_currDate, 0));
-    FrmMonthView::Load();
+    FrmMonthView::LoadAtFirstUse();
 
     SetFocusTarget(m_parts.PictBtn);
     picker::WatchDropButton(*m_parts.PictBtn, *m_parts.VScBtn, *m_parts.PicCmb, [] {
@@ -103,9 +107,9 @@ void QxMonthVw::ShowCaption(std::string caption)
         m_parts.LabCmb->setText(QString::fromStdString(m_caption));
 }
 
-std::string QxMonthVw::CaptionOf(date::Date value, int format)
+std::string QxMonthVw::CaptionOf(date::Date value, int format) const
 {
-    if (date::YmdOf(value).year > ModAgrCAl::kLastPublishedTableYear)
+    if (date::YmdOf(value).year > std::max(m_years.last, ModAgrCAl::kLastPublishedTableYear))
         ModAgrCAl::ThrowSubscriptOutOfRange();
     return ModAgrCAl::GetDateCaption(value, format);
 }
@@ -119,6 +123,11 @@ void QxMonthVw::SetCurrDate(date::Date value)
     PropertyChanged(picker::kCurrDate.name);
     ShowCaption(std::move(caption));
     Raise(kChange);
+}
+
+void QxMonthVw::SetYearRange(date::YearRange years)
+{
+    m_years = ModAgrCAl::CheckedTableSpan(years);
 }
 
 void QxMonthVw::SetAgrDateFormat(std::int32_t value)

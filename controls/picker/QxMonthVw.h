@@ -3,6 +3,7 @@
 #include "PickerLayout.h"
 #include "PickerParts.h"
 #include "engine/EngineLifetime.h"
+#include "engine/PublishedRange.h"
 #include "platform/automation/StdFont.h"
 #include "platform/date/DateValue.h"
 #include "platform/ui/ControlBase.h"
@@ -55,6 +56,13 @@ public:
     std::int32_t AgrDateFormat() const noexcept { return m_format; }
     void SetAgrDateFormat(std::int32_t value);
 
+    // The Gregorian years the drop-down's month view offers: 1901..2030 unless the C++ owner opens
+    // another span of the engine's years (error 5 for any other). The caption reaches the last of
+    // them, or the end of the published tables (2031) when that is later. Not a property: hosts of
+    // the automation surface always have the published years.
+    date::YearRange YearRange() const noexcept { return m_years; }
+    void SetYearRange(date::YearRange years);
+
     const std::string &Caption() const noexcept { return m_caption; }
 
     // PicCmb's look (0 or 1, else error 380); setting either lays the control out again.
@@ -93,8 +101,9 @@ public:
     static void TakeWaitingPick(QWidget *opener);
 
 private:
-    // The caption of a date in a format; error 9 past the published tables (see PublishedRange.h).
-    static std::string CaptionOf(date::Date value, int format);
+    // The caption of a date in a format; error 9 past the published tables (see PublishedRange.h), or
+    // past YearRange when that ends later.
+    std::string CaptionOf(date::Date value, int format) const;
     bool HasParts() const noexcept { return Surface() != nullptr; }
     void Layout();
     void ApplyColors();
@@ -116,6 +125,7 @@ private:
     ModAgrCAl::EngineClient m_engine;
     picker::PickerParts m_parts;
     picker::PickerGeometry m_geometry{};
+    date::YearRange m_years = ModAgrCAl::kPublishedYears;
     date::Date m_currDate = 0;
     std::int32_t m_format = 0;
     std::int16_t m_appearance = 0;

@@ -111,6 +111,7 @@ void QxMonthVw::OpenDropDown(int workAreaHeight)
         return;
     m_parts.PictBtn->setFocus(Qt::OtherFocusReason);
     state.DropInDate = m_currDate;
+    state.DropYears = m_years;
 
     const QPointer<FrmMonthView> form = &FrmMonthView::Load();
     const int height = ExtentTwips().height();

@@ -3,6 +3,7 @@
 #include "SpinProperties.h"
 
 #include "SpinValue.h"
+#include "engine/PublishedRange.h"
 
 namespace corvane
 {
@@ -14,10 +15,17 @@ DateUpDown::DateUpDown()
 
 void DateUpDown::SetCurrDate(date::Date value)
 {
-    StoreValue(spin::AssignedValue(spin::SpinKind::Date, value));
+    StoreValue(spin::AssignedValue(spin::SpinKind::Date, value, Years()));
     PropertyChanged(spin::kCurrDate.name);
     ShowValue();
     Raise(kChange);
+}
+
+void DateUpDown::SetYearRange(date::YearRange years)
+{
+    StoreYears(ModAgrCAl::CheckedTableSpan(years));
+    StoreValue(spin::AssignedValue(spin::SpinKind::Date, Value(), years));
+    ShowValue();
 }
 
 } // namespace corvane

@@ -248,7 +248,7 @@ void SpinControl::ArrowKey(int button)
 void SpinControl::Step(int button, int caret)
 {
     const spin::FieldChoice field = spin::FieldAt(m_kind, caret);
-    const std::optional<date::Date> next = spin::StepValue(m_kind, m_value, field.unit, spin::StepOf(button));
+    const std::optional<date::Date> next = spin::StepValue(m_kind, m_value, field.unit, spin::StepOf(button), m_years);
     if (next) {
         m_value = *next;
         ShowValue();

@@ -3,6 +3,7 @@
 #include "SpinKind.h"
 #include "SpinParts.h"
 #include "engine/EngineLifetime.h"
+#include "engine/PublishedRange.h"
 #include "platform/date/DateValue.h"
 #include "platform/ui/ControlBase.h"
 #include "platform/ui/ControlEvents.h"
@@ -64,6 +65,9 @@ protected:
     SpinControl(const ClassInfo &info, const char *surfaceName, spin::SpinKind kind, bool changeOnText);
 
     void StoreValue(date::Date value) noexcept { m_value = value; }
+    // The years a date editor's steps wrap between.
+    date::YearRange Years() const noexcept { return m_years; }
+    void StoreYears(date::YearRange years) noexcept { m_years = years; }
     // Shows the stored value in TxtDate; when that changes the text and the editor follows its text,
     // raises Change.
     void ShowValue();
@@ -89,6 +93,7 @@ private:
     bool m_changeOnText;
     spin::SpinParts m_parts;
     date::Date m_value = 0;
+    date::YearRange m_years = ModAgrCAl::kPublishedYears;
     std::string m_text;
     int m_appearance = 0;
     ui::OleColor m_backColor;

@@ -1,19 +1,18 @@
 #include "SpinValue.h"
 
-#include "engine/PublishedRange.h"
 #include "platform/date/Clock.h"
 
 namespace corvane::spin
 {
 
-date::Date PresentValue(SpinKind kind)
+date::Date PresentValue(SpinKind kind, date::YearRange years)
 {
-    return kind == SpinKind::Date ? AssignedValue(kind, date::Today()) : date::Now();
+    return kind == SpinKind::Date ? AssignedValue(kind, date::Today(), years) : date::Now();
 }
 
-date::Date AssignedValue(SpinKind kind, date::Date value)
+date::Date AssignedValue(SpinKind kind, date::Date value, date::YearRange years)
 {
-    return kind == SpinKind::Date ? date::ClampToYears(value, ModAgrCAl::kPublishedYears) : value;
+    return kind == SpinKind::Date ? date::ClampToYears(value, years) : value;
 }
 
 } // namespace corvane::spin

@@ -1,6 +1,6 @@
 // Corvane's date spin editor as a Qt widget: a date as "YYYY年MM月DD日" whose year, month or day - the
 // field at the caret - the spin buttons (or the Up and Down keys) step, wrapping around between
-// 1901-01-01 and 2030-12-31. Link Corvane::Widgets (CMake).
+// 1901-01-01 and 2100-12-31. Link Corvane::Widgets (CMake).
 //
 //     auto *edit = new corvane::DateSpinEdit(this);
 //     connect(edit, &corvane::DateSpinEdit::dateChanged, this, &Form::dateChosen);
@@ -46,7 +46,7 @@ public:
     QSize minimumSizeHint() const override;
 
 public Q_SLOTS:
-    // An invalid date is ignored; others are held to 1901-01-01 .. 2030-12-31.
+    // An invalid date is ignored; others are held to 1901-01-01 .. 2100-12-31.
     void setDate(const QDate &date);
     void setAppearance(Appearance appearance);
     void setBackgroundColor(const QColor &color);

@@ -8,7 +8,7 @@
 //     });
 //
 // The widget has a fixed size (sizeHint). Dates are held to [minimumDate, maximumDate], which lie in
-// 1901-01-01 .. 2030-12-31; setters clamp as QCalendarWidget's do. The colours follow the application
+// 1901-01-01 .. 2100-12-31; setters clamp as QCalendarWidget's do. The colours follow the application
 // palette until they are set; setting an invalid QColor makes one follow the palette again.
 #pragma once
 
@@ -86,7 +86,7 @@ public:
 public Q_SLOTS:
     // An invalid date is ignored; others are held to [minimumDate, maximumDate].
     void setSelectedDate(const QDate &date);
-    // Held to 1901-01-01 .. 2030-12-31; the other bound and the selection follow when they must.
+    // Held to 1901-01-01 .. 2100-12-31; the other bound and the selection follow when they must.
     void setMinimumDate(const QDate &date);
     void setMaximumDate(const QDate &date);
     void resetMinimumDate();

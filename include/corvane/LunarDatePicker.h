@@ -6,7 +6,7 @@
 //     picker->setCaptionFormat(corvane::LunarDatePicker::LunarYearMonthDayWeek);
 //     connect(picker, &corvane::LunarDatePicker::dateChanged, this, &Form::dateChosen);
 //
-// The widget has a fixed size (sizeHint). Dates are held to 1901-01-01 .. 2030-12-31. The colours
+// The widget has a fixed size (sizeHint). Dates are held to 1901-01-01 .. 2100-12-31. The colours
 // follow the application palette until they are set; an invalid QColor makes one follow it again.
 #pragma once
 
@@ -25,7 +25,8 @@ class LunarDatePicker : public QWidget
     Q_PROPERTY(QDate date READ date WRITE setDate NOTIFY dateChanged USER true)
     Q_PROPERTY(CaptionFormat captionFormat READ captionFormat WRITE setCaptionFormat)
     Q_PROPERTY(QString caption READ caption)
-    Q_PROPERTY(bool dropDownVisible READ isDropDownVisible WRITE setDropDownVisible STORED false)
+    Q_PROPERTY(
+        bool dropDownVisible READ isDropDownVisible WRITE setDropDownVisible NOTIFY dropDownVisibleChanged STORED false)
     Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor)
     Q_PROPERTY(QColor textColor READ textColor WRITE setTextColor)
 
@@ -57,7 +58,7 @@ public:
     QSize minimumSizeHint() const override;
 
 public Q_SLOTS:
-    // An invalid date is ignored; others are held to 1901-01-01 .. 2030-12-31.
+    // An invalid date is ignored; others are held to 1901-01-01 .. 2100-12-31.
     void setDate(const QDate &date);
     void setCaptionFormat(CaptionFormat format);
     // Opens or closes the drop-down as the button does (an open drop-down of another picker closes).
@@ -68,6 +69,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     // Once for each change of the date: a setter or a day picked in the drop-down.
     void dateChanged(const QDate &date);
+    // Once when the drop-down calendar opens and once when it closes, however that happens.
+    void dropDownVisibleChanged(bool visible);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -43,7 +43,8 @@ TEST_F(DatePickerWidgetTest, DateChangedOnceForEachChangeAndDatesHeldToTheRange)
         {QDate(), QDate(2002, 2, 12), 0},
         {QDate(1066, 10, 14), QDate(1901, 1, 1), 1},
         {QDate(1901, 1, 1), QDate(1901, 1, 1), 0},
-        {QDate(2099, 1, 1), QDate(2030, 12, 31), 1},
+        {QDate(2099, 1, 1), QDate(2099, 1, 1), 1},
+        {QDate(2101, 1, 1), QDate(2100, 12, 31), 1},
     };
     for (const Row &row : rows) {
         changed.clear();

@@ -59,7 +59,7 @@ TEST_F(MonthWidgetTest, StartsOnTodayAtTheControlsFixedSizeInALayout)
 TEST_F(MonthWidgetTest, SettersClampAndSignalAsQCalendarWidgetDoes)
 {
     QCalendarWidget qt;
-    qt.setDateRange(QDate(1901, 1, 1), QDate(2030, 12, 31));
+    qt.setDateRange(QDate(1901, 1, 1), QDate(2100, 12, 31));
     qt.setSelectedDate(QDate(2002, 7, 19));
     QSignalSpy ourSpy(calendar, &LunarCalendarWidget::selectionChanged);
 
@@ -84,9 +84,9 @@ TEST_F(MonthWidgetTest, SettersClampAndSignalAsQCalendarWidgetDoes)
         {"date above the maximum", BOTH(setSelectedDate(QDate(2020, 1, 1))), BOTH(setSelectedDate(QDate(2020, 1, 1)))},
         {"invalid minimum", BOTH(setMinimumDate(QDate())), BOTH(setMinimumDate(QDate()))},
         {"wider range",
-         BOTH(setDateRange(QDate(1901, 1, 1), QDate(2030, 12, 31))),
-         BOTH(setDateRange(QDate(1901, 1, 1), QDate(2030, 12, 31)))},
-        {"edge of the range", BOTH(setSelectedDate(QDate(2030, 12, 31))), BOTH(setSelectedDate(QDate(2030, 12, 31)))},
+         BOTH(setDateRange(QDate(1901, 1, 1), QDate(2100, 12, 31))),
+         BOTH(setDateRange(QDate(1901, 1, 1), QDate(2100, 12, 31)))},
+        {"edge of the range", BOTH(setSelectedDate(QDate(2100, 12, 31))), BOTH(setSelectedDate(QDate(2100, 12, 31)))},
     };
 #undef BOTH
     int changes = 0;
@@ -107,9 +107,9 @@ TEST_F(MonthWidgetTest, DatesBeyondTheControlsYearsAreHeldToThem)
     struct Row {
         QDate asked, selected, minimum, maximum;
     } rows[] = {
-        {QDate(1850, 3, 1), QDate(1901, 1, 1), QDate(1901, 1, 1), QDate(2030, 12, 31)},
-        {QDate(2100, 3, 1), QDate(2030, 12, 31), QDate(1901, 1, 1), QDate(2030, 12, 31)},
-        {QDate(-44, 3, 15), QDate(1901, 1, 1), QDate(1901, 1, 1), QDate(2030, 12, 31)},
+        {QDate(1850, 3, 1), QDate(1901, 1, 1), QDate(1901, 1, 1), QDate(2100, 12, 31)},
+        {QDate(2101, 3, 1), QDate(2100, 12, 31), QDate(1901, 1, 1), QDate(2100, 12, 31)},
+        {QDate(-44, 3, 15), QDate(1901, 1, 1), QDate(1901, 1, 1), QDate(2100, 12, 31)},
     };
     for (const Row &row : rows) {
         calendar->setSelectedDate(row.asked);

@@ -125,7 +125,8 @@ protected:
     // A click on the drop button's arrow, as the bar reports it.
     void ClickDropButton() { DropButton()->triggerAction(QAbstractSlider::SliderSingleStepAdd); }
 
-    static corvane::FrmMonthView &View() { return *corvane::FrmMonthView::Loaded(); }
+    // The drop-down form, loaded now if no opening has loaded it yet.
+    static corvane::FrmMonthView &View() { return corvane::FrmMonthView::Load(); }
     static corvane::month::MonthGridWidget *DropGrid()
     {
         return View().findChild<corvane::month::MonthGridWidget *>(QStringLiteral("PicMonth"));

@@ -185,7 +185,17 @@ TEST_F(PickerTest, ThePickerGoingUnloadsTheFormAndReleasesAnOpenDropDown)
     EXPECT_FALSE(State().DropShown);
     EXPECT_EQ(ui::LockedWindow(), nullptr);
 
+    // A new picker costs no month view until it opens; the opening loads the form again.
     picker = MakeObject<QxMonthVw>();
+    EXPECT_EQ(FrmMonthView::Loaded(), nullptr);
+    picker->InitNew();
+    picker->SetCurrDate(kToday);
+    picker->Surface()->setParent(form.get());
+    picker->Surface()->show();
+    Settle();
+    ClickDropButton();
+    Settle();
     ASSERT_NE(FrmMonthView::Loaded(), nullptr);
+    EXPECT_TRUE(State().DropShown);
     EXPECT_EQ(View().MonthDrop().CurrDate(), kToday);
 }

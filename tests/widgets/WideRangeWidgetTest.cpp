@@ -1,0 +1,177 @@
+// The widgets over the engine's whole span of years, worked with real clicks and keys on what they
+// show; the lunar facts are checked against the direct calendar API's conversion of the same day.
+#include "WidgetFixture.h"
+
+#include "corvane/DateSpinEdit.h"
+#include "corvane/LunarCalendarWidget.h"
+#include "corvane/LunarDatePicker.h"
+#include "corvane/calendar.hpp"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+using corvane::LunarCalendarWidget;
+using corvane::LunarDatePicker;
+
+namespace
+{
+
+std::chrono::year_month_day Ymd(const QDate &day)
+{
+    return std::chrono::year{day.year()} / day.month() / day.day();
+}
+
+// The middle of a day's cell in a month grid of 7 columns (Sunday first) and 6 rows.
+QPoint DayCell(const QWidget &grid, const QDate &day)
+{
+    const int index = QDate(day.year(), day.month(), 1).dayOfWeek() % 7 + day.day() - 1;
+    return {int((index % 7 + 0.5) * grid.width() / 7), int((index / 7 + 0.5) * grid.height() / 6)};
+}
+
+// A click delivered to whatever shows at `point` of `widget`, as the window system would deliver it.
+void ClickAt(QWidget *widget, const QPoint &point)
+{
+    QWidget *target = widget->childAt(point);
+    ASSERT_NE(target, nullptr);
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(widget, point));
+}
+
+QWidget *OpenDropDownForm(const QWidget *window)
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top != window && top->findChild<QWidget *>(QStringLiteral("PicMonth")))
+            return top;
+    return nullptr;
+}
+
+class WideRangeWidgetTest : public WidgetTest
+{
+};
+
+TEST_F(WideRangeWidgetTest, TheCalendarSelectsDaysUpToTheLastOfTheTables)
+{
+    auto *calendar = Add<LunarCalendarWidget>();
+    Show();
+    EXPECT_EQ(calendar->minimumDate(), QDate(1901, 1, 1));
+    EXPECT_EQ(calendar->maximumDate(), QDate(2100, 12, 31));
+    QSignalSpy clicked(calendar, &LunarCalendarWidget::clicked);
+
+    calendar->setSelectedDate(QDate(2057, 9, 1));
+    QWidget *grid = calendar->findChild<QWidget *>(QStringLiteral("PicMonth"));
+    ASSERT_NE(grid, nullptr);
+    QTest::mouseClick(grid, Qt::LeftButton, {}, DayCell(*grid, QDate(2057, 9, 28)));
+    ASSERT_EQ(calendar->selectedDate(), QDate(2057, 9, 28));
+    ASSERT_EQ(clicked.count(), 1);
+    const corvane::lunar_date lunar = corvane::to_lunar(Ymd(calendar->selectedDate()));
+    EXPECT_EQ(calendar->selectedLunarDate(), lunar);
+    const QString text = calendar->selectedLunarText();
+    EXPECT_TRUE(text.endsWith(QString::fromStdString(corvane::month_name(lunar) + " " + corvane::day_name(lunar))))
+        << text.toStdString();
+
+    // The year list's last entry, the month list's last entry, then the arrow keys to the end.
+    auto *years = calendar->findChild<QComboBox *>(QStringLiteral("CmbUniYear"));
+    auto *months = calendar->findChild<QComboBox *>(QStringLiteral("CmbUniMonth"));
+    years->setFocus();
+    QTest::keyClick(years, Qt::Key_End);
+    EXPECT_EQ(calendar->selectedDate(), QDate(2100, 9, 28));
+    months->setFocus();
+    QTest::keyClick(months, Qt::Key_End);
+    EXPECT_EQ(calendar->selectedDate(), QDate(2100, 12, 28));
+    grid->setFocus();
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_EQ(calendar->selectedDate(), QDate(2100, 12, 31)) << "the last day, and no further";
+    QTest::keyClick(grid, Qt::Key_PageDown);
+    EXPECT_EQ(calendar->selectedDate(), QDate(2100, 12, 31));
+    EXPECT_EQ(calendar->selectedLunarDate(), corvane::to_lunar(Ymd(QDate(2100, 12, 31))));
+}
+
+TEST_F(WideRangeWidgetTest, ThePickerShowsAndPicksDaysAfterThePublishedTables)
+{
+    auto *picker = Add<LunarDatePicker>();
+    Show();
+    picker->setCaptionFormat(LunarDatePicker::LunarYearMonthDayWeek);
+    for (const QDate day : {QDate(2057, 9, 28), QDate(2100, 12, 31)}) {
+        picker->setDate(day);
+        ASSERT_EQ(picker->date(), day);
+        EXPECT_EQ(picker->caption().toStdString(),
+                  corvane::caption(Ymd(day), corvane::caption_format::lunar_year_month_day_week));
+    }
+
+    picker->setDate(QDate(2057, 9, 1));
+    QSignalSpy changed(picker, &LunarDatePicker::dateChanged);
+    QWidget *button = picker->findChild<QWidget *>(QStringLiteral("PictBtn"));
+    ASSERT_NE(button, nullptr);
+    ClickAt(picker, button->geometry().center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isDropDownVisible(); }, 2000));
+    QWidget *drop = OpenDropDownForm(window.get());
+    ASSERT_NE(drop, nullptr);
+    // The drop-down's year list reaches the picker's last year; choosing a year there is a pick.
+    auto *years = drop->findChild<QComboBox *>(QStringLiteral("CmbUniYear"));
+    ASSERT_NE(years, nullptr);
+    years->setFocus();
+    QTest::keyClick(years, Qt::Key_End);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return changed.count() > 0; }, 2000));
+    const QDate picked = picker->date();
+    EXPECT_EQ(picked.year(), 2100) << picked.toString().toStdString();
+    EXPECT_EQ(picker->caption().toStdString(),
+              corvane::caption(Ymd(picked), corvane::caption_format::lunar_year_month_day_week));
+}
+
+// Opened with a click on the drop button, closed by a pick, opened again and closed with Escape: the
+// notification comes once for each, with the new state.
+TEST_F(WideRangeWidgetTest, DropDownVisibleChangedOnceForEachOpeningAndClosing)
+{
+    auto *picker = Add<LunarDatePicker>();
+    Show();
+    QSignalSpy visible(picker, &LunarDatePicker::dropDownVisibleChanged);
+    QWidget *button = picker->findChild<QWidget *>(QStringLiteral("PictBtn"));
+    ASSERT_NE(button, nullptr);
+    const auto states = [&visible] {
+        QList<bool> seen;
+        for (const QList<QVariant> &args : visible)
+            seen.append(args.at(0).toBool());
+        return seen;
+    };
+
+    ClickAt(picker, button->geometry().center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isDropDownVisible(); }, 2000));
+    QApplication::processEvents();
+    EXPECT_EQ(states(), QList<bool>({true}));
+
+    QWidget *grid = OpenDropDownForm(window.get())->findChild<QWidget *>(QStringLiteral("PicMonth"));
+    QTest::mouseClick(grid, Qt::LeftButton, {}, DayCell(*grid, QDate(2002, 7, 24)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return visible.count() == 2; }, 2000));
+    QApplication::processEvents();
+    EXPECT_EQ(states(), QList<bool>({true, false}));
+    EXPECT_FALSE(picker->isDropDownVisible());
+
+    ClickAt(picker, button->geometry().center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isDropDownVisible(); }, 2000));
+    QTest::keyClick(OpenDropDownForm(window.get())->findChild<QWidget *>(QStringLiteral("PicMonth")), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return visible.count() == 4; }, 2000));
+    QApplication::processEvents();
+    EXPECT_EQ(states(), QList<bool>({true, false, true, false}));
+    EXPECT_EQ(picker->date(), QDate(2002, 7, 24));
+}
+
+TEST_F(WideRangeWidgetTest, TheDateEditorStepsToTheLastDayOfTheTablesAndWraps)
+{
+    auto *edit = Add<corvane::DateSpinEdit>();
+    Show();
+    edit->setDate(QDate(2100, 12, 30));
+    ASSERT_EQ(edit->date(), QDate(2100, 12, 30));
+    edit->setFocus();
+    auto *text = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_NE(text, nullptr);
+    text->setCursorPosition(9); // the day
+    QTest::keyClick(text, Qt::Key_Up);
+    EXPECT_EQ(edit->date(), QDate(2100, 12, 31));
+    text->setCursorPosition(9);
+    QTest::keyClick(text, Qt::Key_Up);
+    EXPECT_EQ(edit->date(), QDate(1901, 1, 1));
+}
+
+} // namespace
