@@ -71,6 +71,7 @@ public:
     {
         control->InitNew();
         control->SetYearRange(widgets::ControlYears());
+        control->SetDropShowsItsDate(true);
         control->SetForeColor(kTextDefault);
         control->SetCurrDate(date::Today());
         shown = Date();

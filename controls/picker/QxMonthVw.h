@@ -63,6 +63,12 @@ public:
     date::YearRange YearRange() const noexcept { return m_years; }
     void SetYearRange(date::YearRange years);
 
+    // Off: the drop-down's month view keeps the last date it showed, as hosts of the automation
+    // surface have always seen. On (C++ owners that expect a popup to open on the edited date, as
+    // Qt's date editors do): each opening shows the picker's date. Not a property.
+    bool DropShowsItsDate() const noexcept { return m_dropShowsItsDate; }
+    void SetDropShowsItsDate(bool on) noexcept { m_dropShowsItsDate = on; }
+
     const std::string &Caption() const noexcept { return m_caption; }
 
     // PicCmb's look (0 or 1, else error 380); setting either lays the control out again.
@@ -126,6 +132,7 @@ private:
     picker::PickerParts m_parts;
     picker::PickerGeometry m_geometry{};
     date::YearRange m_years = ModAgrCAl::kPublishedYears;
+    bool m_dropShowsItsDate = false;
     date::Date m_currDate = 0;
     std::int32_t m_format = 0;
     std::int16_t m_appearance = 0;

@@ -4,6 +4,7 @@
 #include "ModMonthVw.h"
 #include "ModWinLong.h"
 #include "QxMonthVw.h"
+#include "controls/month/QxMonth.h"
 #include "engine/DateCaption.h"
 #include "platform/ui/ControlSurface.h"
 #include "platform/ui/MessagePump.h"
@@ -114,6 +115,8 @@ void QxMonthVw::OpenDropDown(int workAreaHeight)
     state.DropYears = m_years;
 
     const QPointer<FrmMonthView> form = &FrmMonthView::Load();
+    if (m_dropShowsItsDate)
+        form->MonthDrop().SelectDate(date::ClampToYears(m_currDate, m_years));
     const int height = ExtentTwips().height();
     const int monthHeight = form->MonthDropHeight();
     state.DropUpward = monthHeight > (workAreaHeight - state.DropTop) - height;

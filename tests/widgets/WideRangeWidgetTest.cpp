@@ -100,6 +100,8 @@ TEST_F(WideRangeWidgetTest, ThePickerShowsAndPicksDaysAfterThePublishedTables)
                   corvane::caption(Ymd(day), corvane::caption_format::lunar_year_month_day_week));
     }
 
+    // The drop-down opens on the picker's date, even one the month view has never shown, and a
+    // click on a day there is a pick.
     picker->setDate(QDate(2057, 9, 1));
     QSignalSpy changed(picker, &LunarDatePicker::dateChanged);
     QWidget *button = picker->findChild<QWidget *>(QStringLiteral("PictBtn"));
@@ -108,16 +110,29 @@ TEST_F(WideRangeWidgetTest, ThePickerShowsAndPicksDaysAfterThePublishedTables)
     ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isDropDownVisible(); }, 2000));
     QWidget *drop = OpenDropDownForm(window.get());
     ASSERT_NE(drop, nullptr);
-    // The drop-down's year list reaches the picker's last year; choosing a year there is a pick.
+    QWidget *grid = drop->findChild<QWidget *>(QStringLiteral("PicMonth"));
+    ASSERT_NE(grid, nullptr);
+    QTest::mouseClick(grid, Qt::LeftButton, {}, DayCell(*grid, QDate(2057, 9, 28)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return changed.count() > 0; }, 2000));
+    EXPECT_EQ(picker->date(), QDate(2057, 9, 28));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !picker->isDropDownVisible(); }, 2000));
+
+    // Set while closed, the next opening follows: the year list there reaches the picker's last year.
+    picker->setDate(QDate(2099, 3, 1));
+    changed.clear();
+    ClickAt(picker, button->geometry().center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isDropDownVisible(); }, 2000));
+    drop = OpenDropDownForm(window.get());
+    ASSERT_NE(drop, nullptr);
     auto *years = drop->findChild<QComboBox *>(QStringLiteral("CmbUniYear"));
     ASSERT_NE(years, nullptr);
+    EXPECT_EQ(years->currentText(), QStringLiteral("2099"));
     years->setFocus();
     QTest::keyClick(years, Qt::Key_End);
     ASSERT_TRUE(QTest::qWaitFor([&] { return changed.count() > 0; }, 2000));
-    const QDate picked = picker->date();
-    EXPECT_EQ(picked.year(), 2100) << picked.toString().toStdString();
+    EXPECT_EQ(picker->date(), QDate(2100, 3, 1));
     EXPECT_EQ(picker->caption().toStdString(),
-              corvane::caption(Ymd(picked), corvane::caption_format::lunar_year_month_day_week));
+              corvane::caption(Ymd(picker->date()), corvane::caption_format::lunar_year_month_day_week));
 }
 
 // Opened with a click on the drop button, closed by a pick, opened again and closed with Escape: the

@@ -124,6 +124,35 @@ TEST_F(PickerTest, LoadingTheFormPicksNothing)
     EXPECT_TRUE(events.empty());
 }
 
+// A date set while the drop-down is closed: hosts of the automation surface see the month view keep
+// the last date it showed; a C++ owner that asks for it gets the picker's date. Neither is a pick.
+TEST_F(PickerTest, AnOpeningShowsThePickersDateOnlyWhenItsOwnerAsks)
+{
+    for (const bool follow : {false, true}) {
+        SCOPED_TRACE(follow);
+        picker->SetDropShowsItsDate(follow);
+        picker->SetCurrDate(kToday);
+        ShowHost();
+        ClickDropButton();
+        const date::Date shownBefore = View().MonthDrop().CurrDate();
+        ClickDropButton();
+        Settle();
+        const date::Date set = date::FromYmd(2003, 11, 5);
+        ASSERT_NE(date::Year(shownBefore), 2003);
+        picker->SetCurrDate(set);
+        events.clear();
+        ClickDropButton();
+        EXPECT_EQ(View().MonthDrop().CurrDate(), follow ? set : shownBefore);
+        EXPECT_FALSE(State().DropDatePicked);
+        ClickDropButton();
+        other->setFocus();
+        Part("PictBtn")->setFocus();
+        Settle();
+        EXPECT_TRUE(events.empty());
+        EXPECT_EQ(picker->CurrDate(), set);
+    }
+}
+
 // Where the window system leaves the focus on the host form while the drop-down is open (it did not
 // activate the drop-down), the focus can still move inside the host form.
 TEST_F(PickerTest, FocusLeavingThePickerClosesAtOnceAndTheBoxClosesWithTheAnimation)
