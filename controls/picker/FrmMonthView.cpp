@@ -10,7 +10,7 @@
 #include "platform/ui/MessagePump.h"
 #include "platform/ui/Redraw.h"
 #include "platform/ui/UpdateLock.h"
-#include "platform/ui/WindowOrder.h"
+#include "platform/ui/WindowSystem.h"
 
 #include <QApplication>
 #include <QCoreApplication>
