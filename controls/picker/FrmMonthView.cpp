@@ -7,9 +7,7 @@
 #include "controls/month/QxMonth.h"
 #include "platform/automation/EventSource.h"
 #include "platform/ui/ControlBase.h"
-#include "platform/ui/MessagePump.h"
 #include "platform/ui/Redraw.h"
-#include "platform/ui/UpdateLock.h"
 #include "platform/ui/WindowSystem.h"
 
 #include <QApplication>

@@ -6,8 +6,7 @@
 #include "QxMonthVw.h"
 #include "engine/DateCaption.h"
 #include "platform/ui/ControlSurface.h"
-#include "platform/ui/MessagePump.h"
-#include "platform/ui/UpdateLock.h"
+#include "platform/ui/Redraw.h"
 #include "platform/ui/WindowSystem.h"
 
 #include <QApplication>

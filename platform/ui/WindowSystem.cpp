@@ -1,8 +1,12 @@
 #include "WindowSystem.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace corvane::ui
 {
@@ -66,6 +70,22 @@ void BringWindowToFront(QWidget &widget)
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         window->raise();
     window->activateWindow();
+}
+
+void DoEvents()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void WaitUntilExposed(QWidget &window, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    // What runs meanwhile may delete the window.
+    const QPointer<QWidget> alive(&window);
+    while (alive && alive->isVisible() && alive->windowHandle() && !alive->windowHandle()->isExposed()
+           && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 5);
 }
 
 } // namespace corvane::ui

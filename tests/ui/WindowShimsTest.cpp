@@ -1,4 +1,4 @@
-#include "platform/ui/UpdateLock.h"
+#include "platform/ui/Redraw.h"
 #include "platform/ui/WindowHandles.h"
 #include "platform/ui/WindowSystem.h"
 

@@ -10,7 +10,7 @@
 #include "controls/picker/QxMonthVw.h"
 #include "platform/date/Clock.h"
 #include "platform/date/DateValue.h"
-#include "platform/ui/UpdateLock.h"
+#include "platform/ui/Redraw.h"
 #include "platform/ui/WindowSystem.h"
 #include "ui/support/RecordingModalRunner.h"
 
