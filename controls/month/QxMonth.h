@@ -4,11 +4,11 @@
 #include "MonthGeometry.h"
 #include "MonthGridWidget.h"
 #include "MonthParts.h"
+#include "controls/common/ControlBase.h"
+#include "controls/common/ControlEvents.h"
 #include "engine/AgrDate.h"
 #include "engine/EngineLifetime.h"
 #include "platform/date/DateValue.h"
-#include "platform/ui/ControlBase.h"
-#include "platform/ui/ControlEvents.h"
 
 #include <QRegion>
 

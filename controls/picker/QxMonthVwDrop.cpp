@@ -4,8 +4,8 @@
 #include "ModMonthVw.h"
 #include "ModWinLong.h"
 #include "QxMonthVw.h"
+#include "controls/common/ControlSurface.h"
 #include "engine/DateCaption.h"
-#include "platform/ui/ControlSurface.h"
 #include "platform/ui/Redraw.h"
 #include "platform/ui/WindowSystem.h"
 

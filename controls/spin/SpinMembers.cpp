@@ -7,7 +7,7 @@
 
 #include "api/CalendarMembers.h"
 #include "controls/about/AboutBox.h"
-#include "platform/ui/ControlEvents.h"
+#include "controls/common/ControlEvents.h"
 #include "platform/ui/OleColorBag.h"
 
 #include <vector>

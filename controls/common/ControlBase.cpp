@@ -1,9 +1,9 @@
 #include "ControlBase.h"
 
 #include "ControlSurface.h"
-#include "Fonts.h"
-#include "VirtualKeys.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/VirtualKeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
