@@ -1,8 +1,8 @@
 #pragma once
 
+#include "controls/common/ControlBase.h"
 #include "platform/automation/EventSource.h"
 #include "platform/automation/ObjectPtr.h"
-#include "platform/ui/ControlBase.h"
 
 #include <QSize>
 

@@ -1,7 +1,7 @@
 #include "AboutBox.h"
 
+#include "controls/common/ControlBase.h"
 #include "frmAbout.h"
-#include "platform/ui/ControlBase.h"
 #include "platform/ui/ModalRunner.h"
 
 #include <QCoreApplication>

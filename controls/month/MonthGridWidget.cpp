@@ -2,7 +2,7 @@
 
 #include "MonthGridAccessible.h"
 #include "platform/ui/Fonts.h"
-#include "platform/ui/UpdateLock.h"
+#include "platform/ui/Redraw.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -6,9 +6,8 @@
 #include "MonthRange.h"
 #include "platform/date/DateFormat.h"
 #include "platform/ui/ArrowBar.h"
-#include "platform/ui/ArrowBarAccessible.h"
 #include "platform/ui/Fonts.h"
-#include "platform/ui/PaletteColor.h"
+#include "platform/ui/OleColor.h"
 #include "platform/ui/Text.h"
 
 #include <QComboBox>

@@ -16,10 +16,8 @@
 #include "platform/date/DateArithmetic.h"
 #include "platform/date/DateFormat.h"
 #include "platform/ui/ModalRunner.h"
-#include "platform/ui/MouseClick.h"
 #include "platform/ui/Redraw.h"
 #include "platform/ui/Text.h"
-#include "platform/ui/UpdateLock.h"
 #include "platform/ui/VirtualKeys.h"
 
 #include <QComboBox>

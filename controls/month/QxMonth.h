@@ -4,12 +4,12 @@
 #include "MonthGeometry.h"
 #include "MonthGridWidget.h"
 #include "MonthParts.h"
+#include "controls/common/ControlBase.h"
+#include "controls/common/ControlEvents.h"
 #include "engine/AgrDate.h"
 #include "engine/EngineLifetime.h"
 #include "engine/PublishedRange.h"
 #include "platform/date/DateValue.h"
-#include "platform/ui/ControlBase.h"
-#include "platform/ui/ControlEvents.h"
 
 #include <QRegion>
 

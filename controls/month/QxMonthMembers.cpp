@@ -5,7 +5,7 @@
 #include "QxMonthProperties.h"
 #include "api/CalendarMembers.h"
 #include "controls/about/AboutBox.h"
-#include "platform/ui/ControlEvents.h"
+#include "controls/common/ControlEvents.h"
 
 #include <vector>
 

@@ -4,13 +4,11 @@
 #include "ModWinLong.h"
 #include "PickerKeys.h"
 #include "QxMonthVw.h"
+#include "controls/common/ControlBase.h"
 #include "controls/month/QxMonth.h"
 #include "platform/automation/EventSource.h"
-#include "platform/ui/ControlBase.h"
-#include "platform/ui/MessagePump.h"
 #include "platform/ui/Redraw.h"
-#include "platform/ui/UpdateLock.h"
-#include "platform/ui/WindowOrder.h"
+#include "platform/ui/WindowSystem.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,7 +1,5 @@
 #include "ModWinLong.h"
 
-#include "platform/ui/WindowLong.h"
-
 namespace corvane::ModWinLong
 {
 

@@ -3,7 +3,7 @@
 #include "PickerAccessible.h"
 #include "platform/ui/ArrowBar.h"
 #include "platform/ui/Fonts.h"
-#include "platform/ui/PaletteColor.h"
+#include "platform/ui/OleColor.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -2,11 +2,11 @@
 
 #include "PickerLayout.h"
 #include "PickerParts.h"
+#include "controls/common/ControlBase.h"
 #include "engine/EngineLifetime.h"
 #include "engine/PublishedRange.h"
 #include "platform/automation/StdFont.h"
 #include "platform/date/DateValue.h"
-#include "platform/ui/ControlBase.h"
 #include "platform/ui/OleColor.h"
 
 #include <cstdint>

@@ -4,14 +4,11 @@
 #include "ModMonthVw.h"
 #include "ModWinLong.h"
 #include "QxMonthVw.h"
+#include "controls/common/ControlSurface.h"
 #include "controls/month/QxMonth.h"
 #include "engine/DateCaption.h"
-#include "platform/ui/ControlSurface.h"
-#include "platform/ui/MessagePump.h"
-#include "platform/ui/UpdateLock.h"
-#include "platform/ui/WindowHandles.h"
-#include "platform/ui/WindowOrder.h"
-#include "platform/ui/WorkArea.h"
+#include "platform/ui/Redraw.h"
+#include "platform/ui/WindowSystem.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -76,21 +73,15 @@ void QxMonthVw::VScBtn_Change(int value)
         return;
 
     // The picker's edges on the screen, in twips.
-    ModMonthVw::DropState &state = ModMonthVw::State();
     const ui::TwipsScale &scale = Scale();
-    QWidget *surface = Surface();
-    const int left = RoundToInt(surface->x() * scale.PerPixelX());
-    const int top = RoundToInt(surface->y() * scale.PerPixelY());
-    ui::WinPoint point{RoundToInt(left / scale.PerPixelX()), RoundToInt(top / scale.PerPixelY())};
-    ui::ClientToScreen(ui::HandleOf(surface->parentWidget()), &point);
-    state.DropLeft = RoundToInt(point.x * scale.PerPixelX());
-    state.DropTop = RoundToInt(point.y * scale.PerPixelY());
+    const QPoint onScreen = Surface()->mapToGlobal(QPoint(0, 0));
+    ModMonthVw::DropState &state = ModMonthVw::State();
+    state.DropLeft = RoundToInt(onScreen.x() * scale.PerPixelX());
+    state.DropTop = RoundToInt(onScreen.y() * scale.PerPixelY());
 
     // The room below is counted from the top of the screen: the work area's top is not added.
-    ui::WinRect area;
-    const int limit = ui::SystemParametersInfoA(ui::SPI_GETWORKAREA, 1, &area, 0)
-        ? RoundToInt((area.bottom - area.top) * scale.PerPixelY())
-        : 0;
+    const std::optional<QRect> area = ui::WorkArea();
+    const int limit = area ? RoundToInt(area->height() * scale.PerPixelY()) : 0;
 
     if (state.DropShown)
         CloseByButton();

@@ -2,11 +2,11 @@
 
 #include "SpinKind.h"
 #include "SpinParts.h"
+#include "controls/common/ControlBase.h"
+#include "controls/common/ControlEvents.h"
 #include "engine/EngineLifetime.h"
 #include "engine/PublishedRange.h"
 #include "platform/date/DateValue.h"
-#include "platform/ui/ControlBase.h"
-#include "platform/ui/ControlEvents.h"
 #include "platform/ui/OleColor.h"
 
 #include <cstdint>

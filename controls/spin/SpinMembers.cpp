@@ -9,7 +9,7 @@
 
 #include "api/CalendarMembers.h"
 #include "controls/about/AboutBox.h"
-#include "platform/ui/ControlEvents.h"
+#include "controls/common/ControlEvents.h"
 
 #include <vector>
 

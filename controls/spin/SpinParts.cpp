@@ -3,9 +3,8 @@
 #include "SpinButtons.h"
 #include "SpinTextBox.h"
 #include "platform/ui/ArrowBar.h"
-#include "platform/ui/ArrowBarAccessible.h"
 #include "platform/ui/Fonts.h"
-#include "platform/ui/PaletteColor.h"
+#include "platform/ui/OleColor.h"
 
 #include <QFrame>
 

@@ -3,6 +3,7 @@
 #include "OleColor.h"
 
 #include <QScrollBar>
+#include <QString>
 
 class QPalette;
 class QWheelEvent;
@@ -43,5 +44,13 @@ private:
 // Gives a bar's arrows the button text colour, and the grey text colour while the bar is disabled,
 // both resolved through `palette`. (A bar otherwise draws them in the text colour of its container.)
 void ColorArrows(QScrollBar &bar, const QPalette &palette);
+
+// Names the arrows of a scroll bar used as arrow buttons (ArrowBar) for assistive technology: the
+// arrow that takes a step away (up or left) and the one that adds a step (down or right). An arrow
+// without a name is one its container hides. A bar with one named arrow is that button; a bar with
+// two is a group of two buttons, named by the bar's accessible name. Pressing a button through
+// assistive technology steps the bar as a click on its arrow does; an arrow at its end of the range
+// is shown unavailable.
+void NameArrows(QScrollBar &bar, const QString &subLine, const QString &addLine);
 
 } // namespace corvane::ui

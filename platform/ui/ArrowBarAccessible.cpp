@@ -1,4 +1,4 @@
-#include "ArrowBarAccessible.h"
+#include "ArrowBar.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>

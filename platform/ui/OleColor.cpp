@@ -2,6 +2,7 @@
 
 #include "platform/automation/AutomationError.h"
 
+#include <QWidget>
 #include <array>
 
 namespace corvane::ui
@@ -53,6 +54,15 @@ QColor ResolveOleColor(OleColor value, const QPalette &palette)
         return palette.color(slot.group, slot.role);
     }
     return QColor(int(value & 0xFFu), int(value >> 8 & 0xFFu), int(value >> 16 & 0xFFu));
+}
+
+void SetPaletteColor(QWidget &widget, QPalette::ColorRole role, const QColor &color)
+{
+    if (widget.palette().color(role) == color)
+        return;
+    QPalette palette = widget.palette();
+    palette.setColor(role, color);
+    widget.setPalette(palette);
 }
 
 } // namespace corvane::ui

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class QWidget;
+
 namespace corvane::ui
 {
 
@@ -87,5 +89,9 @@ PaletteSlot SystemColorSlot(int index);
 
 // The colour a value stands for, resolved through `palette`; error 380 for a value that is no colour.
 QColor ResolveOleColor(OleColor value, const QPalette &palette);
+
+// Gives one colour role of a widget's palette a new colour; nothing happens (no repaint) when the
+// widget already has it.
+void SetPaletteColor(QWidget &widget, QPalette::ColorRole role, const QColor &color);
 
 } // namespace corvane::ui

@@ -1,5 +1,7 @@
 #include "VirtualKeys.h"
 
+#include <QMouseEvent>
+#include <QWidget>
 #include <array>
 #include <utility>
 
@@ -65,6 +67,11 @@ std::int16_t MouseButtonsOf(Qt::MouseButtons buttons)
     if (buttons & Qt::MiddleButton)
         mask |= kMiddleButton;
     return std::int16_t(mask);
+}
+
+bool IsClick(const QWidget &widget, const QMouseEvent &release)
+{
+    return release.button() == Qt::LeftButton && widget.rect().contains(release.position().toPoint());
 }
 
 } // namespace corvane::ui

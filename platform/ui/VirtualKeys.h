@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+class QMouseEvent;
+class QWidget;
+
 namespace corvane::ui
 {
 
@@ -48,5 +51,9 @@ int VirtualKeyOf(int qtKey);
 
 std::int16_t ShiftStateOf(Qt::KeyboardModifiers modifiers);
 std::int16_t MouseButtonsOf(Qt::MouseButtons buttons);
+
+// What the controls count as a click: a release of the left button over the widget that took the
+// press. Other buttons press and release without clicking.
+bool IsClick(const QWidget &widget, const QMouseEvent &release);
 
 } // namespace corvane::ui

@@ -1,7 +1,6 @@
-#include "platform/ui/UpdateLock.h"
+#include "platform/ui/Redraw.h"
 #include "platform/ui/WindowHandles.h"
-#include "platform/ui/WindowLong.h"
-#include "platform/ui/WorkArea.h"
+#include "platform/ui/WindowSystem.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -30,29 +29,17 @@ TEST(WindowHandles, AWidgetKeepsItsHandleAndAGoneWidgetHasNone)
     EXPECT_EQ(SetWindowLongA(handle, GWL_STYLE, 0x16000000), 0);
 }
 
-TEST(WindowHandles, ClientPointsMapToTheScreen)
-{
-    QWidget window;
-    auto *child = new QWidget(&window);
-    child->setGeometry(10, 20, 30, 30);
-    window.setGeometry(100, 50, 200, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    WinPoint point{3, 4};
-    ASSERT_TRUE(ClientToScreen(HandleOf(child), &point));
-    EXPECT_EQ(point, (WinPoint{child->mapToGlobal(QPoint(3, 4)).x(), child->mapToGlobal(QPoint(3, 4)).y()}));
-    EXPECT_FALSE(ClientToScreen(0, &point));
-}
-
 TEST(WindowLong, TheDropDownStylesMakeAFramelessToolWindowAndSwitchWithoutRecreatingIt)
 {
     constexpr std::int32_t kTransient = std::int32_t(0x16000000u); // visible, clip siblings and children
     constexpr std::int32_t kPopup = std::int32_t(0x94000000u); // pop-up, visible, clip siblings
+    constexpr std::uint32_t kFramed = 0x04C80000u; // caption, system menu, clip siblings
+    constexpr std::uint32_t kVisible = 0x10000000u;
     QWidget form;
     const Hwnd handle = HandleOf(&form);
-    EXPECT_EQ(std::uint32_t(GetWindowLongA(handle, GWL_STYLE)), WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS);
+    EXPECT_EQ(std::uint32_t(GetWindowLongA(handle, GWL_STYLE)), kFramed);
 
-    EXPECT_EQ(std::uint32_t(SetWindowLongA(handle, GWL_STYLE, kTransient)), WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS);
+    EXPECT_EQ(std::uint32_t(SetWindowLongA(handle, GWL_STYLE, kTransient)), kFramed);
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.windowFlags(), Qt::Tool | Qt::FramelessWindowHint);
     const WId native = form.winId();
@@ -60,15 +47,15 @@ TEST(WindowLong, TheDropDownStylesMakeAFramelessToolWindowAndSwitchWithoutRecrea
     EXPECT_EQ(form.winId(), native);
     EXPECT_EQ(GetWindowLongA(handle, GWL_STYLE), kPopup);
     form.hide();
-    EXPECT_EQ(std::uint32_t(GetWindowLongA(handle, GWL_STYLE)), 0x94000000u & ~WS_VISIBLE);
+    EXPECT_EQ(std::uint32_t(GetWindowLongA(handle, GWL_STYLE)), 0x94000000u & ~kVisible);
     EXPECT_EQ(GetWindowLongA(handle, -20), 0); // other indexes are not kept
 
-    SetWindowLongA(handle, GWL_STYLE, std::int32_t(WS_CAPTION | WS_SYSMENU | WS_VISIBLE));
+    SetWindowLongA(handle, GWL_STYLE, std::int32_t(kFramed | kVisible));
     EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(form.windowFlags() & Qt::FramelessWindowHint);
 
     QWidget child(&form);
-    EXPECT_TRUE(std::uint32_t(GetWindowLongA(HandleOf(&child), GWL_STYLE)) & WS_CHILD);
+    EXPECT_EQ(std::uint32_t(GetWindowLongA(HandleOf(&child), GWL_STYLE)), 0x44000000u) << "child, clip siblings";
 }
 
 namespace
@@ -108,20 +95,15 @@ TEST(UpdateLock, OneWindowAtATimeAndReleasingItRepaintsIt)
     LockWindowUpdate(nullptr);
 }
 
-TEST(WorkArea, TheCallAnswersWithTheScreensWorkAreaOrTheOverride)
+TEST(WorkArea, IsTheScreensAvailableGeometryOrTheOverride)
 {
-    WinRect rect;
-    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &rect, 0));
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_EQ(rect, (WinRect{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()}));
-    EXPECT_FALSE(SystemParametersInfoA(47, 0, &rect, 0));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(WorkArea(), screen);
     {
-        const ScopedWorkArea small(WinRect{0, 0, 640, 400});
-        ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &rect, 0));
-        EXPECT_EQ(rect, (WinRect{0, 0, 640, 400}));
+        const ScopedWorkArea small(QRect(0, 40, 640, 400));
+        EXPECT_EQ(WorkArea(), QRect(0, 40, 640, 400));
         const ScopedWorkArea failing(std::nullopt);
-        EXPECT_FALSE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &rect, 0));
+        EXPECT_EQ(WorkArea(), std::nullopt);
     }
-    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &rect, 0));
-    EXPECT_EQ(rect.right, area.left() + area.width());
+    EXPECT_EQ(WorkArea(), screen) << "the overrides end with their scopes";
 }

@@ -1,6 +1,6 @@
 #include "controls/about/frmAbout.h"
 #include "controls/about/AboutBox.h"
-#include "platform/ui/ControlBase.h"
+#include "controls/common/ControlBase.h"
 #include "ui/support/RecordingModalRunner.h"
 
 #include <QApplication>

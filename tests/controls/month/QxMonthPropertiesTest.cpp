@@ -1,10 +1,10 @@
 #include "ErrorOf.h"
 #include "QxMonthFixture.h"
 
+#include "controls/common/ControlSite.h"
 #include "controls/month/MonthColors.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/PropertyBag.h"
-#include "platform/ui/ControlSite.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -10,8 +10,8 @@
 #include "controls/picker/QxMonthVw.h"
 #include "platform/date/Clock.h"
 #include "platform/date/DateValue.h"
-#include "platform/ui/UpdateLock.h"
-#include "platform/ui/WorkArea.h"
+#include "platform/ui/Redraw.h"
+#include "platform/ui/WindowSystem.h"
 #include "ui/support/RecordingModalRunner.h"
 
 #include <QApplication>
@@ -147,7 +147,7 @@ protected:
 
     corvane::date::FixedClock clock{kToday};
     corvane::date::ScopedClock pinned{clock};
-    corvane::ui::ScopedWorkArea workArea{corvane::ui::WinRect{0, 0, 1024, 768}};
+    corvane::ui::ScopedWorkArea workArea{QRect(0, 0, 1024, 768)};
     RecordingModalRunner modal;
     std::unique_ptr<QWidget> form = std::make_unique<QWidget>();
     QLineEdit *other = nullptr;

@@ -3,7 +3,7 @@
 #include "controls/month/MonthGridWidget.h"
 #include "controls/month/QxMonth.h"
 #include "platform/date/DateValue.h"
-#include "platform/ui/WindowLong.h"
+#include "platform/ui/WindowHandles.h"
 
 #include <QEvent>
 
@@ -16,15 +16,18 @@ using namespace corvane;
 TEST_F(PickerTest, OpensDownwardGrowingInSixStepsAndUpwardWhenOneTwipShort)
 {
     ShowHost();
-    // Downward while the month view fits: m = 3195 <= (L - 1200) - 285, so L >= 4680.
+    // Downward while the month view fits: m = 3195 <= (L - 1200) - 285, so L >= 4680. L is the work
+    // area's height, whatever its top: the room is counted from the top of the screen.
     struct Case {
-        int workAreaPixels;
+        QRect workArea;
         bool upward;
     };
-    for (const Case c : {Case{312, false}, Case{311, true}}) {
-        SCOPED_TRACE(c.workAreaPixels);
-        // 312 px = 4680 twips: m equals the room exactly. 311 px leaves 15 twips less.
-        ui::ScopedWorkArea area(ui::WinRect{0, 0, 1024, c.workAreaPixels});
+    // 312 px = 4680 twips: m equals the room exactly. 311 px leaves 15 twips less.
+    for (const Case c :
+         {Case{{0, 0, 1024, 312}, false}, Case{{0, 0, 1024, 311}, true}, Case{{0, 40, 1024, 311}, true}}) {
+        SCOPED_TRACE(c.workArea.y());
+        SCOPED_TRACE(c.workArea.height());
+        ui::ScopedWorkArea area(c.workArea);
         PaintRecorder paints(View());
         ClickDropButton();
         Settle();

@@ -2,12 +2,12 @@
 
 #include "ui/support/ShowForInput.h"
 
+#include "controls/common/ControlSite.h"
 #include "controls/spin/DateUpDown.h"
 #include "controls/spin/SpinButtons.h"
 #include "controls/spin/TimeUpDown.h"
 #include "platform/date/Clock.h"
 #include "platform/date/DateValue.h"
-#include "platform/ui/ControlSite.h"
 #include "platform/ui/Text.h"
 #include "ui/support/RecordingModalRunner.h"
 

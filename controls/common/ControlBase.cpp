@@ -1,19 +1,38 @@
 #include "ControlBase.h"
 
 #include "ControlSurface.h"
-#include "UiPlatform.h"
-#include "VirtualKeys.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/VirtualKeys.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QThread>
 
 namespace corvane::ui
 {
 
 namespace
 {
+
 thread_local int t_inputDepth = 0; // input handlers running on this thread
+
+// The host must run a QApplication (Qt Widgets) and create controls from its thread, else error
+// 429 saying which is missing; the library's font aliases are installed on first use.
+void EnsureUiReady()
+{
+    const auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (!app)
+        throw AutomationError(ErrorNumber::CannotCreateObject,
+                              "Cannot create object: the controls need the host to run a QApplication");
+    if (QThread::currentThread() != app->thread())
+        throw AutomationError(ErrorNumber::CannotCreateObject,
+                              "Cannot create object: controls are created on the thread of the host's QApplication");
+    InstallFontAliases();
 }
+
+} // namespace
 
 ControlBase::ControlBase(const ClassInfo &info, const char *surfaceName, SurfaceEvents events)
     : AutomationObject(info)

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ControlSite.h"
-#include "Twips.h"
-#include "WindowHandles.h"
 #include "platform/automation/AutomationObject.h"
+#include "platform/ui/Twips.h"
+#include "platform/ui/WindowHandles.h"
 
 #include <QPointer>
 

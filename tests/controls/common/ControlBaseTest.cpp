@@ -1,4 +1,4 @@
-#include "platform/ui/ControlBase.h"
+#include "controls/common/ControlBase.h"
 #include "platform/automation/AutomationError.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "ControlSurface.h"
 
 #include "ControlBase.h"
-#include "MouseClick.h"
+#include "platform/ui/VirtualKeys.h"
 
 #include <QApplication>
 #include <QEvent>
