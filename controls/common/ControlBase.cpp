@@ -198,28 +198,4 @@ MemberInfo ControlBase::HWndGetMember(DispId id, const char *help)
         help);
 }
 
-MemberInfo ControlBase::EnabledGetMember(DispId id, const char *help)
-{
-    return PropertyGet(
-        "Enabled",
-        id,
-        types::Bool,
-        [](AutomationObject &self, std::span<Variant>, Variant &result) {
-            result = static_cast<ControlBase &>(self).Enabled();
-        },
-        help);
-}
-
-MemberInfo ControlBase::EnabledPutMember(DispId id, const char *help)
-{
-    return PropertyPut(
-        "Enabled",
-        id,
-        types::Bool,
-        [](AutomationObject &self, std::span<Variant> args, Variant &) {
-            static_cast<ControlBase &>(self).SetEnabled(args[0].AsBool());
-        },
-        help);
-}
-
 } // namespace corvane::ui

@@ -70,10 +70,8 @@ public:
     // handler may still use is deleted later, not at once.
     static bool HandlingInput() noexcept;
 
-    // Member rows every control shares, under the ids and help strings of the class.
+    // The member row every control shares, under the id and help string of the class.
     static MemberInfo HWndGetMember(DispId id, const char *help = "");
-    static MemberInfo EnabledGetMember(DispId id, const char *help);
-    static MemberInfo EnabledPutMember(DispId id, const char *help);
 
 protected:
     // Checks that the platform is ready (EnsureUiReady) and builds the surface, named `surfaceName`.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "AutomationError.h"
 #include "MemberInfo.h"
 #include "PropertyBag.h"
 #include "VariantCoercion.h"

@@ -1,5 +1,6 @@
 #include "controls/common/ControlBase.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/PropertyRow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,6 +17,16 @@ using namespace corvane::ui;
 
 namespace
 {
+
+// Enabled as a control declares it: the base's setter must report the change under the row's name.
+inline constexpr PropertyRow<ControlBase, bool> kToyEnabled{
+    .name = "Enabled",
+    .id = 2,
+    .type = types::Bool,
+    .get = [](const ControlBase &c) { return c.Enabled(); },
+    .put = [](ControlBase &c, bool v) { c.SetEnabled(v); },
+    .help = "Enabled?",
+};
 
 // A control with a part, the surface events and one event of its own.
 class ToyControl final : public ControlBase
@@ -42,11 +53,12 @@ public:
 
     static const ClassInfo &Info()
     {
-        static const MemberInfo members[] = {
-            HWndGetMember(1),
-            EnabledGetMember(2, "Enabled?"),
-            EnabledPutMember(2, "Enabled?"),
-        };
+        static const std::vector<MemberInfo> members = [] {
+            std::vector<MemberInfo> rows{HWndGetMember(1)};
+            const PropertyMembers enabled = MemberRows<kToyEnabled>();
+            rows.insert(rows.end(), enabled.begin(), enabled.end());
+            return rows;
+        }();
         static constexpr ParamInfo kKey[] = {{"KeyCode", types::I2, kByRef}, {"Shift", types::I2, kByRef}};
         static constexpr ParamInfo kAscii[] = {{"KeyAscii", types::I2, kByRef}};
         static constexpr ParamInfo kMouse[] = {{"Button", types::I2, kByRef},
