@@ -56,11 +56,7 @@ QDate DateSpinEdit::date() const
 
 void DateSpinEdit::setDate(const QDate &date)
 {
-    if (!date.isValid())
-        return;
-    const QDate bounded = widgets::BoundToControls(date);
-    if (bounded != d->Date())
-        d->control->SetCurrDate(widgets::ToDateValue(bounded));
+    widgets::AssignDay(*d->control, date);
 }
 
 DateSpinEdit::Appearance DateSpinEdit::appearance() const

@@ -133,11 +133,7 @@ QDate LunarDatePicker::date() const
 
 void LunarDatePicker::setDate(const QDate &date)
 {
-    if (!date.isValid())
-        return;
-    const QDate bounded = widgets::BoundToControls(date);
-    if (bounded != d->Date())
-        d->control->SetCurrDate(widgets::ToDateValue(bounded));
+    widgets::AssignDay(*d->control, date);
 }
 
 LunarDatePicker::CaptionFormat LunarDatePicker::captionFormat() const

@@ -30,6 +30,18 @@ QTime ToQTime(date::Date value);
 // The day of `value` at `time` (milliseconds dropped).
 date::Date AtTime(date::Date value, const QTime &time);
 
+// A date widget's setter: an invalid date is ignored, a valid one held to the controls' dates and
+// assigned only when it differs from the control's day, so a same-value set raises no change.
+template<class Control>
+void AssignDay(Control &control, const QDate &date)
+{
+    if (!date.isValid())
+        return;
+    const QDate bounded = BoundToControls(date);
+    if (bounded != ToQDate(control.CurrDate()))
+        control.SetCurrDate(ToDateValue(bounded));
+}
+
 // An OLE colour as a widget shows it (system colours through its palette), and a QColor as the OLE
 // colour a control stores: an invalid QColor stands for `paletteDefault`, the colour that follows the
 // palette.
