@@ -25,7 +25,7 @@ std::vector<MemberInfo> MakeMembers()
     std::vector<MemberInfo> members;
     const auto add = [&members](const auto &rows) { members.insert(members.end(), rows.begin(), rows.end()); };
     members.push_back(ui::ControlBase::HWndGetMember(kHWndId));
-    add(MemberRows<kColors[0].row>());
+    add(MemberRows<kForeColor>());
     add(MemberRows<kEnabled>());
     members.push_back(Method(
         "Refresh",
@@ -36,14 +36,14 @@ std::vector<MemberInfo> MakeMembers()
         "Forces a complete repaint of a object."));
     add(MemberRows<kAppearance>());
     add(MemberRows<kCurrDate>());
-    add(MemberRows<kColors[1].row>());
-    add(MemberRows<kColors[2].row>());
-    add(MemberRows<kColors[3].row>());
-    add(MemberRows<kColors[4].row>());
-    add(MemberRows<kColors[5].row>());
-    add(MemberRows<kColors[6].row>());
-    add(MemberRows<kColors[7].row>());
-    add(MemberRows<kColors[8].row>());
+    add(MemberRows<kAgrForeColor>());
+    add(MemberRows<kFestForeColor>());
+    add(MemberRows<kDateBackColor>());
+    add(MemberRows<kWeekForeColor>());
+    add(MemberRows<kStForeColor>());
+    add(MemberRows<kWeekBackColor>());
+    add(MemberRows<kSTermBackColor>());
+    add(MemberRows<kSelectColor>());
     members.push_back(AboutMember());
     add(CalendarMembers::Methods(kFirstCalendarMethodId,
                                  CalendarMembers::Naming::Standard,

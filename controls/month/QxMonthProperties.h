@@ -6,6 +6,7 @@
 #include "platform/ui/ColorProperty.h"
 
 #include <cstddef>
+#include <iterator>
 #include <optional>
 #include <stdexcept>
 
@@ -54,61 +55,79 @@ inline constexpr PropertyRow<QxMonth, date::Date> kCurrDate{
 
 // The nine colours in interface order, each with its place in MonthColors. A new control holds the
 // MonthColors defaults; a saved set without DateBackColor or WeekBackColor stands for other colours
-// (caption text, highlight text), so a new control saves those two keys.
-struct ColorProperty {
-    ui::OleColor MonthColors::*field;
-    PropertyRow<QxMonth, ui::OleColor> row;
+// (caption text, highlight text), so a new control saves those two keys. Each row is a variable of
+// its own: a row is a template argument, and not every compiler takes a member of an array there.
+inline constexpr ui::OleColor MonthColors::*kColorFields[] = {
+    &MonthColors::ForeColor,
+    &MonthColors::AgrForeColor,
+    &MonthColors::FestForeColor,
+    &MonthColors::DateBackColor,
+    &MonthColors::WeekForeColor,
+    &MonthColors::StForeColor,
+    &MonthColors::WeekBackColor,
+    &MonthColors::sTermBackColor,
+    &MonthColors::SelectColor,
 };
-
-template<std::size_t I>
-ui::OleColor GetColor(const QxMonth &c);
-template<std::size_t I>
-void PutColor(QxMonth &c, ui::OleColor value);
-
-template<std::size_t I>
-constexpr ColorProperty MakeColor(ui::OleColor MonthColors::*field,
-                                  const char *name,
-                                  DispId id,
-                                  const char *help,
-                                  std::optional<ui::OleColor> absent = std::nullopt)
-{
-    return {field,
-            {.name = name,
-             .id = id,
-             .type = ui::kOleColorType,
-             .get = GetColor<I>,
-             .put = PutColor<I>,
-             .help = help,
-             .persist = Persist::UnlessAbsent,
-             .initial = MonthColors{}.*field,
-             .absent = absent.value_or(MonthColors{}.*field),
-             .check = ui::CheckColorValue}};
-}
-
-// clang-format off
-inline constexpr ColorProperty kColors[] = {
-    MakeColor<0>(&MonthColors::ForeColor,      "ForeColor",      0x6803000A, "Returns/sets the foreground color used to display text and graphics in an object."),
-    MakeColor<1>(&MonthColors::AgrForeColor,   "AgrForeColor",   0x68030007, "返回/设置农历日期显示的前景色。"),
-    MakeColor<2>(&MonthColors::FestForeColor,  "FestForeColor",  0x68030006, "返回/设置节日显示的前景色。"),
-    MakeColor<3>(&MonthColors::DateBackColor,  "DateBackColor",  0x68030005, "返回/设置日期的背景色。", ui::kCaptionTextColor),
-    MakeColor<4>(&MonthColors::WeekForeColor,  "WeekForeColor",  0x68030004, "返回/设置星期（星期一至星期五）的前景色。"),
-    MakeColor<5>(&MonthColors::StForeColor,    "StForeColor",    0x68030003, "返回/设置星期六的前景色。"),
-    MakeColor<6>(&MonthColors::WeekBackColor,  "WeekBackColor",  0x68030002, "返回/设置星期的背景色。", ui::kHighlightTextColor),
-    MakeColor<7>(&MonthColors::sTermBackColor, "sTermBackColor", 0x68030001, "返回/设置节气的背景色。"),
-    MakeColor<8>(&MonthColors::SelectColor,    "SelectColor",    0x68030000, "返回/设置所选日期的背景色。"),
-};
-// clang-format on
 
 template<std::size_t I>
 ui::OleColor GetColor(const QxMonth &c)
 {
-    return c.Colors().*kColors[I].field;
+    return c.Colors().*kColorFields[I];
 }
+
+template<std::size_t I>
+void PutColor(QxMonth &c, ui::OleColor value);
+
+template<std::size_t I>
+constexpr PropertyRow<QxMonth, ui::OleColor>
+MakeColor(const char *name, DispId id, const char *help, std::optional<ui::OleColor> absent = std::nullopt)
+{
+    return {.name = name,
+            .id = id,
+            .type = ui::kOleColorType,
+            .get = GetColor<I>,
+            .put = PutColor<I>,
+            .help = help,
+            .persist = Persist::UnlessAbsent,
+            .initial = MonthColors{}.*kColorFields[I],
+            .absent = absent.value_or(MonthColors{}.*kColorFields[I]),
+            .check = ui::CheckColorValue};
+}
+
+// clang-format off
+inline constexpr auto kForeColor      = MakeColor<0>("ForeColor",      0x6803000A, "Returns/sets the foreground color used to display text and graphics in an object.");
+inline constexpr auto kAgrForeColor   = MakeColor<1>("AgrForeColor",   0x68030007, "返回/设置农历日期显示的前景色。");
+inline constexpr auto kFestForeColor  = MakeColor<2>("FestForeColor",  0x68030006, "返回/设置节日显示的前景色。");
+inline constexpr auto kDateBackColor  = MakeColor<3>("DateBackColor",  0x68030005, "返回/设置日期的背景色。", ui::kCaptionTextColor);
+inline constexpr auto kWeekForeColor  = MakeColor<4>("WeekForeColor",  0x68030004, "返回/设置星期（星期一至星期五）的前景色。");
+inline constexpr auto kStForeColor    = MakeColor<5>("StForeColor",    0x68030003, "返回/设置星期六的前景色。");
+inline constexpr auto kWeekBackColor  = MakeColor<6>("WeekBackColor",  0x68030002, "返回/设置星期的背景色。", ui::kHighlightTextColor);
+inline constexpr auto kSTermBackColor = MakeColor<7>("sTermBackColor", 0x68030001, "返回/设置节气的背景色。");
+inline constexpr auto kSelectColor    = MakeColor<8>("SelectColor",    0x68030000, "返回/设置所选日期的背景色。");
+// clang-format on
+
+struct ColorProperty {
+    ui::OleColor MonthColors::*field;
+    const PropertyRow<QxMonth, ui::OleColor> &row;
+};
+
+inline constexpr ColorProperty kColors[] = {
+    {kColorFields[0], kForeColor},
+    {kColorFields[1], kAgrForeColor},
+    {kColorFields[2], kFestForeColor},
+    {kColorFields[3], kDateBackColor},
+    {kColorFields[4], kWeekForeColor},
+    {kColorFields[5], kStForeColor},
+    {kColorFields[6], kWeekBackColor},
+    {kColorFields[7], kSTermBackColor},
+    {kColorFields[8], kSelectColor},
+};
+static_assert(std::size(kColors) == std::size(kColorFields));
 
 template<std::size_t I>
 void PutColor(QxMonth &c, ui::OleColor value)
 {
-    c.SetColor(kColors[I].field, kColors[I].row.name, value);
+    c.SetColor(kColorFields[I], kColors[I].row.name, value);
 }
 
 // The row of a colour by its place in MonthColors.
@@ -122,16 +141,16 @@ constexpr const PropertyRow<QxMonth, ui::OleColor> &ColorRow(ui::OleColor MonthC
 
 // The saved properties in the order they are written and read; their names are the keys.
 using Saved = SavedProperties<kAppearance,
-                              kColors[0].row,
+                              kForeColor,
                               kEnabled,
                               kCurrDate,
-                              kColors[1].row,
-                              kColors[2].row,
-                              kColors[3].row,
-                              kColors[4].row,
-                              kColors[5].row,
-                              kColors[6].row,
-                              kColors[7].row,
-                              kColors[8].row>;
+                              kAgrForeColor,
+                              kFestForeColor,
+                              kDateBackColor,
+                              kWeekForeColor,
+                              kStForeColor,
+                              kWeekBackColor,
+                              kSTermBackColor,
+                              kSelectColor>;
 
 } // namespace corvane::month
