@@ -45,30 +45,22 @@ TEST(QxMonthSavedState, MissingKeysTakeTheirAbsentValues)
 {
     PropertyBag bag;
     bag.Write("CurrDate", Variant::FromDate(37456.0));
-    const auto [appearance,
-                fore,
-                enabled,
-                currDate,
-                agrFore,
-                festFore,
-                dateBack,
-                weekFore,
-                stFore,
-                weekBack,
-                sTermBack,
-                select] = Saved::Read(bag);
-    EXPECT_EQ(currDate, 37456.0);
-    EXPECT_EQ(appearance, 0);
-    EXPECT_TRUE(enabled);
-    EXPECT_EQ(fore, 0x000000u);
-    EXPECT_EQ(agrFore, 0x800000u);
-    EXPECT_EQ(festFore, 0x0000FFu);
-    EXPECT_EQ(weekFore, 0x80000010u);
-    EXPECT_EQ(stFore, 0x008000u);
-    EXPECT_EQ(sTermBack, 0x8000000Fu);
-    EXPECT_EQ(select, 0xFFFF80u);
-    EXPECT_EQ(dateBack, 0x80000009u);
-    EXPECT_EQ(weekBack, 0x8000000Eu);
+    // Appearance, ForeColor, Enabled, CurrDate, AgrForeColor, FestForeColor, DateBackColor,
+    // WeekForeColor, StForeColor, WeekBackColor, sTermBackColor, SelectColor.
+    const auto saved = Saved::Read(bag);
+    EXPECT_EQ(saved,
+              (decltype(saved){0,
+                               0x000000u,
+                               true,
+                               37456.0,
+                               0x800000u,
+                               0x0000FFu,
+                               0x80000009u,
+                               0x80000010u,
+                               0x008000u,
+                               0x8000000Eu,
+                               0x8000000Fu,
+                               0xFFFF80u}));
 }
 
 // Every key written in its order with its type, and what a control loads it saves again unchanged: a

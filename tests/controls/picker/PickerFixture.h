@@ -124,6 +124,15 @@ protected:
     QScrollBar *DropButton() const { return picker->Surface()->findChild<QScrollBar *>(QStringLiteral("VScBtn")); }
     // A click on the drop button's arrow, as the bar reports it.
     void ClickDropButton() { DropButton()->triggerAction(QAbstractSlider::SliderSingleStepAdd); }
+    // Closes the open drop-down with its button, then the focus leaves the picker and comes back: the
+    // focus entry that would hand over a picked date.
+    void CloseAndComeBack()
+    {
+        ClickDropButton();
+        other->setFocus();
+        Part("PictBtn")->setFocus();
+        Settle();
+    }
 
     // The drop-down form, loaded now if no opening has loaded it yet.
     static corvane::FrmMonthView &View() { return corvane::FrmMonthView::Load(); }
