@@ -207,7 +207,6 @@ void ApplyPartColors(MonthParts &p, const MonthColors &colors, const QPalette &p
         ui::SetPaletteColor(*list, QPalette::Button, buttonFace);
     for (QLabel *label : {p.LabAgrCal, p.LabAgrYear, p.LabAgrMonth, p.LabAnimal, p.LabToday})
         ui::SetPaletteColor(*label, QPalette::WindowText, buttonText);
-    ui::ColorArrows(*p.HScMonth, palette);
     for (QLabel *label : {p.LabJie, p.LabQi})
         ui::SetPaletteColor(*label, QPalette::WindowText, color(ui::kWindowTextColor));
     ui::SetPaletteColor(*p.LabJQback, QPalette::Window, color(colors.sTermBackColor));

@@ -1,11 +1,9 @@
 #include "PickerAccessible.h"
 
-#include "PickerParts.h"
+#include "PickerPartWidgets.h"
 
 #include <QAccessibleWidget>
-#include <QFrame>
 #include <QLabel>
-#include <QPointer>
 #include <QScrollBar>
 
 namespace corvane::picker
@@ -14,16 +12,10 @@ namespace corvane::picker
 namespace
 {
 
-constexpr const char *kPartProperty = "corvanePickerPart";
-enum Part {
-    kBox = 1,
-    kButton = 2
-};
-
 QString CaptionOf(const QWidget *part)
 {
     for (const QWidget *w = part; w; w = w->parentWidget())
-        if (w->property(kPartProperty).toInt() == kBox)
+        if (dynamic_cast<const PickerBox *>(w))
             if (const auto *caption = w->findChild<QLabel *>(QStringLiteral("LabCmb")))
                 return caption->text();
     return {};
@@ -83,40 +75,26 @@ public:
     }
 };
 
+// The parts are told by their classes, so a part is never seen with the wrong interface and needs
+// no mark.
 QAccessibleInterface *PickerFactory(const QString &, QObject *object)
 {
-    auto *widget = qobject_cast<QWidget *>(object);
-    if (!widget)
-        return nullptr;
-    switch (widget->property(kPartProperty).toInt()) {
-    case kBox:
-        return new PickerBoxAccessible(widget);
-    case kButton:
-        return new DropButtonAccessible(widget);
-    default:
-        return nullptr;
-    }
-}
-
-void Mark(QWidget &part, Part kind)
-{
-    part.setProperty(kPartProperty, int(kind));
-    // An interface made before the mark (a construction that reported something) would stay.
-    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(&part))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    if (auto *box = dynamic_cast<PickerBox *>(object))
+        return new PickerBoxAccessible(box);
+    if (auto *button = dynamic_cast<DropButtonFrame *>(object))
+        return new DropButtonAccessible(button);
+    return nullptr;
 }
 
 } // namespace
 
-void MakePartsAccessible(PickerParts &parts)
+void MakePartsAccessible()
 {
     static const bool installed = [] {
         QAccessible::installFactory(PickerFactory);
         return true;
     }();
     (void)installed;
-    Mark(*parts.PicCmb, kBox);
-    Mark(*parts.PictBtn, kButton);
 }
 
 } // namespace corvane::picker

@@ -1,12 +1,9 @@
 #pragma once
 
 #include "PickerLayout.h"
-#include "platform/ui/OleColor.h"
+#include "PickerPartWidgets.h"
 #include "platform/ui/Twips.h"
 
-class QFrame;
-class QLabel;
-class QPalette;
 class QScrollBar;
 class QWidget;
 
@@ -17,10 +14,10 @@ namespace corvane::picker
 // control's surface. PicCmb's inner area (inside its border) holds LabCmb and PictBtn; PictBtn clips
 // VScBtn so that only the bar's lower arrow shows: that arrow is the drop button.
 struct PickerParts {
-    QFrame *PicCmb; // the box: background colour and border; takes the focus on a click, not by Tab
+    PickerBox *PicCmb; // the box: background colour and border; takes the focus on a click, not by Tab
     QWidget *inner; // PicCmb's inner area
-    QLabel *LabCmb; // the caption, transparent, never takes input
-    QWidget *PictBtn; // the drop button's frame; holds the control's focus
+    CaptionLabel *LabCmb; // the caption, transparent, never takes input
+    DropButtonFrame *PictBtn; // the drop button's frame; holds the control's focus
     QScrollBar *VScBtn; // 0..32767, small change 1, never a tab stop
 };
 
@@ -34,8 +31,7 @@ void ApplyPickerLayout(PickerParts &parts,
                        int borderStyle,
                        const ui::TwipsScale &scale);
 
-// Colours the box (BackColor), the caption (ForeColor) and the drop arrow, system colours resolved
-// through `palette`.
-void ApplyPickerColors(PickerParts &parts, ui::OleColor back, ui::OleColor fore, const QPalette &palette);
+// Colours the box (BackColor) and the caption (ForeColor); system colours are resolved as they paint.
+void ApplyPickerColors(PickerParts &parts, ui::OleColor back, ui::OleColor fore);
 
 } // namespace corvane::picker

@@ -92,12 +92,7 @@ void QxMonthVw::Layout()
 void QxMonthVw::ApplyColors()
 {
     if (HasParts())
-        picker::ApplyPickerColors(m_parts, m_backColor, m_foreColor, Surface()->palette());
-}
-
-void QxMonthVw::SurfacePaletteChanged()
-{
-    ApplyColors();
+        picker::ApplyPickerColors(m_parts, m_backColor, m_foreColor);
 }
 
 void QxMonthVw::ShowCaption(std::string caption)

@@ -113,7 +113,6 @@ private:
     bool HasParts() const noexcept { return Surface() != nullptr; }
     void Layout();
     void ApplyColors();
-    void SurfacePaletteChanged() override;
     void ShowCaption(std::string caption);
 
     // The drop-down.

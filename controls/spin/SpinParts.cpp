@@ -109,9 +109,6 @@ void ApplySpinColors(SpinParts &parts, ui::OleColor back, ui::OleColor fore, con
         ui::SetPaletteColor(*box, QPalette::Window, buttonFace);
         ui::SetPaletteColor(*box, QPalette::WindowText, frame); // the single-line border
     }
-    // The bars would take the border's colour for their arrows.
-    for (QScrollBar *bar : parts.bars)
-        ui::ColorArrows(*bar, palette);
 }
 
 } // namespace corvane::spin

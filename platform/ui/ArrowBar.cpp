@@ -1,9 +1,14 @@
 #include "ArrowBar.h"
 
+#include "OleColor.h"
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QStyleOptionSlider>
 #include <QWheelEvent>
+
+#include <unordered_map>
 
 namespace corvane::ui
 {
@@ -28,6 +33,47 @@ public:
         const SubControl arrow = bar->Shown() == ArrowBar::Arrows::Lower ? SC_ScrollBarAddLine : SC_ScrollBarSubLine;
         return part == arrow ? bar->VisibleRect() : QRect();
     }
+
+    // The arrows take the button text colour (grey while disabled) resolved at paint time, so they
+    // follow palette changes and no bar carries a palette of its own.
+    void drawComplexControl(ComplexControl control,
+                            const QStyleOptionComplex *option,
+                            QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        const auto *slider = qstyleoption_cast<const QStyleOptionSlider *>(option);
+        if (control != CC_ScrollBar || !slider || !dynamic_cast<const ArrowBar *>(widget))
+            return QProxyStyle::drawComplexControl(control, option, painter, widget);
+        QStyleOptionSlider bar = *slider;
+        bar.palette = ArrowPalette(slider->palette);
+        QProxyStyle::drawComplexControl(control, &bar, painter, widget);
+    }
+
+private:
+    // The arrow colours made from a bar's palette. The same palette always gives the same copy: the
+    // style caches what it draws by palette, and a new copy each time would fill that cache.
+    QPalette ArrowPalette(const QPalette &from) const
+    {
+        auto found = m_arrowPalettes.find(from.cacheKey());
+        if (found == m_arrowPalettes.end()) {
+            if (m_arrowPalettes.size() >= 16) // palettes come and go; the ones in use are few
+                m_arrowPalettes.clear();
+            QPalette arrows = from;
+            const QColor text = ResolveOleColor(kButtonTextColor, from);
+            const QColor grey = ResolveOleColor(kGreyTextColor, from);
+            for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+                arrows.setColor(QPalette::Active, role, text);
+                arrows.setColor(QPalette::Inactive, role, text);
+                arrows.setColor(QPalette::Disabled, role, grey);
+            }
+            found = m_arrowPalettes.emplace(from.cacheKey(), arrows).first;
+        }
+        QPalette arrows = found->second;
+        arrows.setCurrentColorGroup(from.currentColorGroup());
+        return arrows;
+    }
+
+    mutable std::unordered_map<qint64, QPalette> m_arrowPalettes;
 };
 
 // One for all arrow bars of the user-interface thread, gone with the application object.
@@ -67,20 +113,6 @@ QRect ArrowBar::VisibleRect() const
 void ArrowBar::wheelEvent(QWheelEvent *event)
 {
     event->ignore();
-}
-
-void ColorArrows(QScrollBar &bar, const QPalette &palette)
-{
-    QPalette arrows = bar.palette();
-    const QColor text = ResolveOleColor(kButtonTextColor, palette);
-    const QColor grey = ResolveOleColor(kGreyTextColor, palette);
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
-        arrows.setColor(QPalette::Active, role, text);
-        arrows.setColor(QPalette::Inactive, role, text);
-        arrows.setColor(QPalette::Disabled, role, grey);
-    }
-    if (arrows != bar.palette())
-        bar.setPalette(arrows);
 }
 
 } // namespace corvane::ui

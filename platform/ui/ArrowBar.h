@@ -1,11 +1,8 @@
 #pragma once
 
-#include "OleColor.h"
-
 #include <QScrollBar>
 #include <QString>
 
-class QPalette;
 class QWheelEvent;
 
 namespace corvane::ui
@@ -19,6 +16,9 @@ namespace corvane::ui
 // Lower or Upper, the bar is that one arrow all over: whatever size the style gives its arrows, the
 // part of the bar its container shows is drawn as the arrow button, and a press anywhere on it presses
 // the arrow.
+//
+// Its arrows are drawn in the button text colour, grey while the bar is disabled (a bar otherwise
+// draws them in the text colour of its container).
 class ArrowBar final : public QScrollBar
 {
 public:
@@ -40,10 +40,6 @@ protected:
 private:
     Arrows m_shown;
 };
-
-// Gives a bar's arrows the button text colour, and the grey text colour while the bar is disabled,
-// both resolved through `palette`. (A bar otherwise draws them in the text colour of its container.)
-void ColorArrows(QScrollBar &bar, const QPalette &palette);
 
 // Names the arrows of a scroll bar used as arrow buttons (ArrowBar) for assistive technology: the
 // arrow that takes a step away (up or left) and the one that adds a step (down or right). An arrow

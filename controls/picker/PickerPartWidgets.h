@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/ui/OleColor.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace corvane::picker
+{
+
+// The widgets of the picker's parts. Each paints its colours itself, resolving system colours
+// through its palette as it paints: no part carries a palette of its own, and a palette change
+// shows at the next paint.
+
+// PicCmb: the box. Background in BackColor; a flat single-line border in the window frame colour
+// (the 3D edge is the style's). It keeps the mouse input that reaches it: the parts pass none on to
+// the control's surface.
+class PickerBox final : public QFrame
+{
+public:
+    explicit PickerBox(QWidget *parent);
+    void SetBackColor(ui::OleColor back);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void PaintFocusFrame(QPainter &painter) const;
+    ui::OleColor m_back = ui::kWindowColor;
+};
+
+// LabCmb: the caption, in ForeColor, on the box's background.
+class CaptionLabel final : public QLabel
+{
+public:
+    explicit CaptionLabel(QWidget *parent);
+    void SetForeColor(ui::OleColor fore);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    ui::OleColor m_fore = ui::kButtonTextColor;
+};
+
+// PictBtn: the drop button's frame, in the button face colour; it clips the arrow bar and holds the
+// control's focus.
+class DropButtonFrame final : public QWidget
+{
+public:
+    explicit DropButtonFrame(QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace corvane::picker
