@@ -12,7 +12,7 @@ std::string civilTimeText(std::chrono::local_seconds moment)
     const auto day = std::chrono::floor<std::chrono::days>(moment);
     const std::chrono::year_month_day date{day};
     const std::chrono::hh_mm_ss<std::chrono::seconds> clock{moment - day};
-    char text[32];
+    char text[96]; // room for any value of each field, so no output can be cut
     std::snprintf(text,
                   sizeof text,
                   "%04d-%02u-%02u %02ld:%02ld:%02ld",

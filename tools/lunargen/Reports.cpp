@@ -33,7 +33,7 @@ constexpr NamedMeridian kHypotheses[] = {
 std::string offsetText(seconds offset)
 {
     const hh_mm_ss<seconds> clock{offset};
-    char text[16];
+    char text[80]; // room for any value of each field, so no output can be cut
     std::snprintf(text,
                   sizeof text,
                   "UTC+%ld:%02ld:%02ld",
