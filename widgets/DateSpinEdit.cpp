@@ -12,7 +12,7 @@ class DateSpinEdit::Private
 public:
     explicit Private(DateSpinEdit &q)
         : q(q)
-        , control(MakeObject<DateUpDown>())
+        , control(MakeObject<DateUpDown>(&q))
         , face((control->InitNew(), control->SetYearRange(widgets::ControlYears()), control),
                q,
                [this](DispId id, std::span<Variant>) {

@@ -10,7 +10,8 @@ EmbeddedControl::EmbeddedControl(ObjectPtr<ui::ControlBase> control, QWidget &wi
     , m_widget(widget)
 {
     QWidget *surface = m_control->Surface();
-    surface->setParent(&m_widget);
+    if (surface->parentWidget() != &m_widget)
+        surface->setParent(&m_widget);
     surface->move(0, 0);
     surface->show();
     m_widget.setFocusProxy(surface);
@@ -18,11 +19,16 @@ EmbeddedControl::EmbeddedControl(ObjectPtr<ui::ControlBase> control, QWidget &wi
     m_widget.setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     FollowSize();
     m_cookie = m_control->Advise(MakeEventSink(std::move(onEvent)));
+    m_widgetRefs = m_control->RefCount();
 }
 
 EmbeddedControl::~EmbeddedControl()
 {
     m_control->Unadvise(m_cookie);
+    // Held by the widget alone, the control runs nothing (a raise and an input handler each hold it):
+    // it goes with the widget, and deletes its surface while that is still the widget's child.
+    if (m_control->RefCount() <= m_widgetRefs)
+        return;
     if (QWidget *surface = m_control->Surface()) {
         surface->hide();
         surface->setParent(nullptr);

@@ -6,6 +6,7 @@
 
 #include <QSize>
 
+#include <cstdint>
 #include <functional>
 #include <span>
 
@@ -18,9 +19,10 @@ namespace corvane::widgets
 // own top-left corner, takes its fixed size and focus, and hears its events. The control stays what
 // hosts of the automation surface get; nothing here reaches past its public members.
 //
-// When the widget goes (ordinary parent ownership), the control is released. Should that happen
-// inside one of the control's own events, the surface is first taken out of the widget, so that Qt
-// does not delete it under the running handler; the control deletes it once the handler is over.
+// When the widget goes (ordinary parent ownership), the control is released and deletes its surface.
+// Should that happen inside one of the control's own events, the surface is first taken out of the
+// widget, so that Qt does not delete it under the running handler; the control deletes it once the
+// handler is over.
 class EmbeddedControl
 {
 public:
@@ -40,6 +42,7 @@ private:
     ObjectPtr<ui::ControlBase> m_control;
     QWidget &m_widget;
     EventCookie m_cookie = 0;
+    std::uint32_t m_widgetRefs = 0; // the references the widget holds (this one among them)
 };
 
 } // namespace corvane::widgets

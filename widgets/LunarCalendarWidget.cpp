@@ -73,7 +73,7 @@ class LunarCalendarWidget::Private
 public:
     explicit Private(LunarCalendarWidget &q)
         : q(q)
-        , control(MakeObject<QxMonth>())
+        , control(MakeObject<QxMonth>(&q))
     {
         control->InitNew();
         control->SetYearRange(widgets::ControlYears());

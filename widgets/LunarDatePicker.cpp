@@ -67,7 +67,7 @@ class LunarDatePicker::Private
 public:
     explicit Private(LunarDatePicker &q)
         : q(q)
-        , control(MakeObject<QxMonthVw>())
+        , control(MakeObject<QxMonthVw>(&q))
     {
         control->InitNew();
         control->SetYearRange(widgets::ControlYears());

@@ -12,7 +12,7 @@ class TimeSpinEdit::Private
 public:
     explicit Private(TimeSpinEdit &q)
         : q(q)
-        , control(MakeObject<TimeUpDown>())
+        , control(MakeObject<TimeUpDown>(&q))
         , face((control->InitNew(), control),
                q,
                [this](DispId id, std::span<Variant>) {

@@ -34,13 +34,13 @@ void EnsureUiReady()
 
 } // namespace
 
-ControlBase::ControlBase(const ClassInfo &info, const char *surfaceName, SurfaceEvents events)
+ControlBase::ControlBase(const ClassInfo &info, const char *surfaceName, SurfaceEvents events, QWidget *surfaceParent)
     : AutomationObject(info)
     , m_events(events)
     , m_scale((EnsureUiReady(), ScreenTwipsScale()))
     , m_connections(std::make_unique<QObject>())
 {
-    m_surface = new ControlSurface(*this);
+    m_surface = new ControlSurface(*this, surfaceParent);
     m_surface->setObjectName(QString::fromUtf8(surfaceName));
 }
 

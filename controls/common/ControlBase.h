@@ -74,8 +74,10 @@ public:
     static MemberInfo HWndGetMember(DispId id, const char *help = "");
 
 protected:
-    // Checks that the platform is ready (EnsureUiReady) and builds the surface, named `surfaceName`.
-    ControlBase(const ClassInfo &info, const char *surfaceName, SurfaceEvents events);
+    // Checks that the platform is ready (EnsureUiReady) and builds the surface, named `surfaceName`,
+    // as a child of `surfaceParent` when a widget that embeds the control gives one (moving a built
+    // surface into a widget redoes the palette, font and style of every part).
+    ControlBase(const ClassInfo &info, const char *surfaceName, SurfaceEvents events, QWidget *surfaceParent = nullptr);
 
     void SetFixedExtent(int widthTwips, int heightTwips);
     // Switches the surface and its parts without reporting (loading).

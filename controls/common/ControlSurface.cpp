@@ -11,8 +11,9 @@
 namespace corvane::ui
 {
 
-ControlSurface::ControlSurface(ControlBase &owner)
-    : m_owner(&owner)
+ControlSurface::ControlSurface(ControlBase &owner, QWidget *parent)
+    : QWidget(parent)
+    , m_owner(&owner)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);

@@ -14,7 +14,7 @@ class ControlBase;
 class ControlSurface final : public QWidget
 {
 public:
-    explicit ControlSurface(ControlBase &owner);
+    ControlSurface(ControlBase &owner, QWidget *parent);
     ~ControlSurface() override;
 
     // Cuts the link to the control (its destruction has begun); later input raises nothing.

@@ -130,8 +130,8 @@ QString TodayText()
 
 // Creation: the engine tables (m_engine), the fixed size, the system date when no date is set yet,
 // the cell size, the lists, the arrows' range and the today tool tip.
-QxMonth::QxMonth()
-    : ControlBase(Info(), "QxMonth", kSurfaceEvents)
+QxMonth::QxMonth(QWidget *surfaceParent)
+    : ControlBase(Info(), "QxMonth", kSurfaceEvents, surfaceParent)
     , m_parts(month::BuildMonthParts(*Surface(), Scale()))
 {
     ApplyFixedSize();

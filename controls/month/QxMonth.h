@@ -37,7 +37,8 @@ public:
     // Its events are the standard ones of the visual controls (Click .. Change, ids 1..9).
     using enum ui::StandardEvent;
 
-    QxMonth();
+    // `surfaceParent`: see ControlBase.
+    explicit QxMonth(QWidget *surfaceParent = nullptr);
     ~QxMonth() override;
     static const ClassInfo &Info();
 

@@ -30,15 +30,14 @@ PickerParts BuildPickerParts(QWidget &surface)
     // A click gives it the focus, which it passes on to PictBtn; the keyboard goes to PictBtn
     // directly, so Shift+Tab can leave the control.
     p.PicCmb->setFocusPolicy(Qt::ClickFocus);
-    p.inner = new QWidget(p.PicCmb);
 
-    p.LabCmb = new CaptionLabel(p.inner);
+    p.LabCmb = new CaptionLabel(p.PicCmb);
     p.LabCmb->setObjectName(Name("LabCmb"));
     p.LabCmb->setFont(ui::DesignFont());
     p.LabCmb->setAttribute(Qt::WA_TransparentForMouseEvents);
     p.LabCmb->setText(Name("QxMonthVw"));
 
-    p.PictBtn = new DropButtonFrame(p.inner);
+    p.PictBtn = new DropButtonFrame(p.PicCmb);
     p.PictBtn->setObjectName(Name("PictBtn"));
     p.PictBtn->setFocusPolicy(Qt::StrongFocus);
     p.VScBtn = new ui::ArrowBar(Qt::Vertical, 0, 32767, 0, ui::ArrowBar::Arrows::Lower, p.PictBtn);
@@ -65,11 +64,20 @@ void ApplyPickerLayout(PickerParts &parts,
         box.setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     }
     box.setGeometry(scale.ToPixels(geometry.PicCmb));
-    parts.inner->setGeometry(box.contentsRect());
-    parts.LabCmb->setGeometry(
-        scale.ToPixels({geometry.LabCmbLeft, geometry.LabCmbTop, geometry.LabCmbWidth, kCaptionHeight}));
-    parts.PictBtn->setGeometry(scale.ToPixels(geometry.PictBtn));
-    parts.VScBtn->setGeometry(scale.ToPixels(geometry.VScBtn));
+    // The caption and the button are placed in the box's inner area (inside its border), which clips
+    // them: the 3D button reaches one pixel into the border. The drop arrow keeps the button's whole
+    // design rectangle, so the clipped column hides the edge of the arrow as the border would.
+    const QRect inner = box.contentsRect();
+    const auto place = [&inner](QWidget &part, const QRect &rect) {
+        part.setGeometry(rect.translated(inner.topLeft()) & inner);
+    };
+    place(*parts.LabCmb,
+          scale.ToPixels({geometry.LabCmbLeft, geometry.LabCmbTop, geometry.LabCmbWidth, kCaptionHeight}));
+    const QRect button = scale.ToPixels(geometry.PictBtn);
+    place(*parts.PictBtn, button);
+    const QRect bar = scale.ToPixels(geometry.VScBtn);
+    parts.VScBtn->setGeometry(bar);
+    parts.VScBtn->SetArrowRect(QRect(-bar.topLeft(), button.size()));
 }
 
 void ApplyPickerColors(PickerParts &parts, ui::OleColor back, ui::OleColor fore)

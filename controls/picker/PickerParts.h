@@ -2,23 +2,22 @@
 
 #include "PickerLayout.h"
 #include "PickerPartWidgets.h"
+#include "platform/ui/ArrowBar.h"
 #include "platform/ui/Twips.h"
 
-class QScrollBar;
 class QWidget;
 
 namespace corvane::picker
 {
 
 // The child parts of the picker, each with its design name as object name. They belong to the
-// control's surface. PicCmb's inner area (inside its border) holds LabCmb and PictBtn; PictBtn clips
+// control's surface. PicCmb holds LabCmb and PictBtn in its inner area (inside its border); PictBtn clips
 // VScBtn so that only the bar's lower arrow shows: that arrow is the drop button.
 struct PickerParts {
     PickerBox *PicCmb; // the box: background colour and border; takes the focus on a click, not by Tab
-    QWidget *inner; // PicCmb's inner area
     CaptionLabel *LabCmb; // the caption, transparent, never takes input
     DropButtonFrame *PictBtn; // the drop button's frame; holds the control's focus
-    QScrollBar *VScBtn; // 0..32767, small change 1, never a tab stop
+    ui::ArrowBar *VScBtn; // 0..32767, small change 1, never a tab stop
 };
 
 PickerParts BuildPickerParts(QWidget &surface);

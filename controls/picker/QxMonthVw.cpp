@@ -46,8 +46,8 @@ void CheckColor(ui::OleColor value, const char *property)
 // Initialization, for every instance: the engine tables, the layout, today's date and its caption
 // in format 0, and the date the month view first shows. The shared drop-down form is loaded by the
 // first opening: most pickers on a form are never opened, and the month view is the costliest part.
-QxMonthVw::QxMonthVw()
-    : ControlBase(Info(), "QxMonthVw", kSurfaceEvents)
+QxMonthVw::QxMonthVw(QWidget *surfaceParent)
+    : ControlBase(Info(), "QxMonthVw", kSurfaceEvents, surfaceParent)
     , m_parts(picker::BuildPickerParts(*Surface()))
     , m_font(MakeObject<StdFont>())
 {

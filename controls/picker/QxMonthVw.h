@@ -41,7 +41,8 @@ public:
         kChange = 7,
     };
 
-    QxMonthVw();
+    // `surfaceParent`: see ControlBase.
+    explicit QxMonthVw(QWidget *surfaceParent = nullptr);
     ~QxMonthVw() override;
     static const ClassInfo &Info();
 

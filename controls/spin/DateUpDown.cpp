@@ -8,8 +8,8 @@
 namespace corvane
 {
 
-DateUpDown::DateUpDown()
-    : SpinControl(Info(), "DateUpDown", spin::SpinKind::Date, false)
+DateUpDown::DateUpDown(QWidget *surfaceParent)
+    : SpinControl(Info(), "DateUpDown", spin::SpinKind::Date, false, surfaceParent)
 {
 }
 

@@ -14,7 +14,8 @@ class DateUpDown final : public SpinControl
 public:
     static constexpr const char *kProgId = "Corvane.DateUpDown";
 
-    DateUpDown();
+    // `surfaceParent`: see ControlBase.
+    explicit DateUpDown(QWidget *surfaceParent = nullptr);
     static const ClassInfo &Info();
 
     date::Date CurrDate() const noexcept { return Value(); }

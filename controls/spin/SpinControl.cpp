@@ -75,8 +75,12 @@ private:
 
 // Creation: the engine tables (m_engine), the parts, the colours and the layout, and the present
 // date or time, stored and shown.
-SpinControl::SpinControl(const ClassInfo &info, const char *surfaceName, spin::SpinKind kind, bool changeOnText)
-    : ControlBase(info, surfaceName, kSurfaceEvents)
+SpinControl::SpinControl(const ClassInfo &info,
+                         const char *surfaceName,
+                         spin::SpinKind kind,
+                         bool changeOnText,
+                         QWidget *surfaceParent)
+    : ControlBase(info, surfaceName, kSurfaceEvents, surfaceParent)
     , m_kind(kind)
     , m_changeOnText(changeOnText)
     , m_parts(spin::BuildSpinParts(*Surface(), kind))

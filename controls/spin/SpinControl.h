@@ -62,7 +62,11 @@ public:
 
 protected:
     // `changeOnText`: raise Change whenever the text changes.
-    SpinControl(const ClassInfo &info, const char *surfaceName, spin::SpinKind kind, bool changeOnText);
+    SpinControl(const ClassInfo &info,
+                const char *surfaceName,
+                spin::SpinKind kind,
+                bool changeOnText,
+                QWidget *surfaceParent);
 
     void StoreValue(date::Date value) noexcept { m_value = value; }
     // The years a date editor's steps wrap between.

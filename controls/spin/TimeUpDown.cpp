@@ -5,8 +5,8 @@
 namespace corvane
 {
 
-TimeUpDown::TimeUpDown()
-    : SpinControl(Info(), "TimeUpDown", spin::SpinKind::Time, true)
+TimeUpDown::TimeUpDown(QWidget *surfaceParent)
+    : SpinControl(Info(), "TimeUpDown", spin::SpinKind::Time, true, surfaceParent)
 {
 }
 

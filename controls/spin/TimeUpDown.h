@@ -14,7 +14,8 @@ class TimeUpDown final : public SpinControl
 public:
     static constexpr const char *kProgId = "Corvane.TimeUpDown";
 
-    TimeUpDown();
+    // `surfaceParent`: see ControlBase.
+    explicit TimeUpDown(QWidget *surfaceParent = nullptr);
     static const ClassInfo &Info();
 
     date::Date CurrTime() const noexcept { return Value(); }

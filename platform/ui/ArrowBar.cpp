@@ -30,26 +30,34 @@ public:
         const auto *bar = dynamic_cast<const ArrowBar *>(widget);
         if (control != CC_ScrollBar || !bar || bar->Shown() == ArrowBar::Arrows::Styled)
             return QProxyStyle::subControlRect(control, option, part, widget);
-        const SubControl arrow = bar->Shown() == ArrowBar::Arrows::Lower ? SC_ScrollBarAddLine : SC_ScrollBarSubLine;
-        return part == arrow ? bar->VisibleRect() : QRect();
+        return part == ShownArrow(*bar) ? bar->VisibleRect() : QRect();
     }
 
     // The arrows take the button text colour (grey while disabled) resolved at paint time, so they
-    // follow palette changes and no bar carries a palette of its own.
+    // follow palette changes and no bar carries a palette of its own. A bar of one arrow draws its
+    // groove (which shows at the arrow's edge) and that arrow, nothing that would not show.
     void drawComplexControl(ComplexControl control,
                             const QStyleOptionComplex *option,
                             QPainter *painter,
                             const QWidget *widget) const override
     {
         const auto *slider = qstyleoption_cast<const QStyleOptionSlider *>(option);
-        if (control != CC_ScrollBar || !slider || !dynamic_cast<const ArrowBar *>(widget))
+        const auto *arrowBar = dynamic_cast<const ArrowBar *>(widget);
+        if (control != CC_ScrollBar || !slider || !arrowBar)
             return QProxyStyle::drawComplexControl(control, option, painter, widget);
         QStyleOptionSlider bar = *slider;
         bar.palette = ArrowPalette(slider->palette);
+        if (arrowBar->Shown() != ArrowBar::Arrows::Styled)
+            bar.subControls &= SC_ScrollBarGroove | ShownArrow(*arrowBar);
         QProxyStyle::drawComplexControl(control, &bar, painter, widget);
     }
 
 private:
+    static SubControl ShownArrow(const ArrowBar &bar)
+    {
+        return bar.Shown() == ArrowBar::Arrows::Lower ? SC_ScrollBarAddLine : SC_ScrollBarSubLine;
+    }
+
     // The arrow colours made from a bar's palette. The same palette always gives the same copy: the
     // style caches what it draws by palette, and a new copy each time would fill that cache.
     QPalette ArrowPalette(const QPalette &from) const
@@ -106,7 +114,9 @@ QRect ArrowBar::VisibleRect() const
     const QWidget *container = parentWidget();
     if (!container)
         return rect();
-    const QRect visible = rect() & QRect(mapFrom(container, QPoint(0, 0)), container->size());
+    const QRect shown =
+        m_arrowRect.isValid() ? m_arrowRect : QRect(mapFrom(container, QPoint(0, 0)), container->size());
+    const QRect visible = rect() & shown;
     return visible.isEmpty() ? rect() : visible;
 }
 

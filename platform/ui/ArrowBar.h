@@ -33,12 +33,16 @@ public:
     Arrows Shown() const noexcept { return m_shown; }
     // The part of the bar its container shows, in the bar's coordinates.
     QRect VisibleRect() const;
+    // For a container that is itself clipped: the part of the bar taken as its container's, in the
+    // bar's coordinates (VisibleRect is then this part of the bar).
+    void SetArrowRect(const QRect &rect) { m_arrowRect = rect; }
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
     Arrows m_shown;
+    QRect m_arrowRect;
 };
 
 // Names the arrows of a scroll bar used as arrow buttons (ArrowBar) for assistive technology: the
