@@ -6,7 +6,6 @@
 #include "controls/picker/ModMonthVw.h"
 #include "controls/picker/QxMonthVw.h"
 #include "controls/picker/QxMonthVwProperties.h"
-#include "platform/date/Clock.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -69,11 +68,11 @@ public:
         : q(q)
         , control(MakeObject<QxMonthVw>(&q))
     {
-        control->InitNew();
+        // A control just built holds what a new one holds (InitNew), but for today's date, which the
+        // widget starts with.
         control->SetYearRange(widgets::ControlYears());
         control->SetDropShowsItsDate(true);
         control->SetForeColor(kTextDefault);
-        control->SetCurrDate(date::Today());
         shown = Date();
         embedded.emplace(control, q, [this](DispId id, std::span<Variant>) {
             if (id == QxMonthVw::kChange)

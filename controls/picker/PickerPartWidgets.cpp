@@ -108,10 +108,4 @@ DropButtonFrame::DropButtonFrame(QWidget *parent)
 {
 }
 
-void DropButtonFrame::paintEvent(QPaintEvent *event)
-{
-    QPainter(this).fillRect(rect(), ui::ResolveOleColor(ui::kButtonFaceColor, palette()));
-    (void)event;
-}
-
 } // namespace corvane::picker

@@ -47,15 +47,12 @@ private:
     ui::OleColor m_fore = ui::kButtonTextColor;
 };
 
-// PictBtn: the drop button's frame, in the button face colour; it clips the arrow bar and holds the
-// control's focus.
+// PictBtn: the drop button's frame; it clips the arrow bar and holds the control's focus. The bar's
+// arrow covers it whole in every look, so it paints nothing of its own.
 class DropButtonFrame final : public QWidget
 {
 public:
     explicit DropButtonFrame(QWidget *parent);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace corvane::picker
