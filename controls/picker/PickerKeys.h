@@ -2,13 +2,6 @@
 
 #include <Qt>
 
-#include <memory>
-
-class QFrame;
-class QObject;
-class QScrollBar;
-class QWidget;
-
 namespace corvane::picker
 {
 
@@ -27,10 +20,5 @@ PickerKey ButtonKeyOf(int key, Qt::KeyboardModifiers modifiers);
 // meaning, Alt+Down included): Escape and F4 close it without a pick, Return and Enter pick the
 // highlighted date.
 PickerKey DropDownKeyOf(int key, Qt::KeyboardModifiers modifiers);
-
-// Watches the drop button's frame: its keys press the drop button as a click on the arrow does
-// (Close only while `dropShown` says the drop-down is open), and its focus shows as a frame around
-// the caption that `box` draws (PaintCaptionFocus). Belongs to the frame.
-void WatchDropButton(QWidget &pictBtn, QScrollBar &dropButton, QFrame &box, bool (*dropShown)());
 
 } // namespace corvane::picker

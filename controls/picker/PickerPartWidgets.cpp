@@ -1,8 +1,11 @@
 #include "PickerPartWidgets.h"
 
+#include "PickerKeys.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyle>
 
 namespace corvane::picker
@@ -106,6 +109,33 @@ void CaptionLabel::paintEvent(QPaintEvent *event)
 DropButtonFrame::DropButtonFrame(QWidget *parent)
     : QWidget(parent)
 {
+}
+
+void DropButtonFrame::keyPressEvent(QKeyEvent *event)
+{
+    auto *arrow = findChild<QScrollBar *>(QString(), Qt::FindDirectChildrenOnly);
+    const PickerKey key = ButtonKeyOf(event->key(), event->modifiers());
+    if (!arrow || !arrow->isEnabled() || key == PickerKey::None
+        || (key == PickerKey::Close && !(m_dropShown && m_dropShown()))) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    arrow->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+}
+
+void DropButtonFrame::focusInEvent(QFocusEvent *event)
+{
+    if (QWidget *box = parentWidget())
+        box->update();
+    QWidget::focusInEvent(event);
+}
+
+void DropButtonFrame::focusOutEvent(QFocusEvent *event)
+{
+    if (QWidget *box = parentWidget())
+        box->update();
+    QWidget::focusOutEvent(event);
 }
 
 } // namespace corvane::picker

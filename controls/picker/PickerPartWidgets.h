@@ -48,11 +48,22 @@ private:
 };
 
 // PictBtn: the drop button's frame; it clips the arrow bar and holds the control's focus. The bar's
-// arrow covers it whole in every look, so it paints nothing of its own.
+// arrow covers it whole in every look, so it paints nothing of its own. Its keys press the arrow as
+// a click does (Escape only while `dropShown` says the drop-down is open); its focus shows as a frame
+// round the caption, which the box draws.
 class DropButtonFrame final : public QWidget
 {
 public:
     explicit DropButtonFrame(QWidget *parent);
+    void SetDropShown(bool (*dropShown)()) { m_dropShown = dropShown; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    bool (*m_dropShown)() = nullptr;
 };
 
 } // namespace corvane::picker

@@ -62,9 +62,7 @@ QxMonthVw::QxMonthVw(QWidget *surfaceParent)
     FrmMonthView::LoadAtFirstUse();
 
     SetFocusTarget(m_parts.PictBtn);
-    picker::WatchDropButton(*m_parts.PictBtn, *m_parts.VScBtn, *m_parts.PicCmb, [] {
-        return ModMonthVw::State().DropShown;
-    });
+    m_parts.PictBtn->SetDropShown([] { return ModMonthVw::State().DropShown; });
     QObject::connect(m_parts.VScBtn, &QScrollBar::valueChanged, Connections(), [this](int value) {
         VScBtn_Change(value);
     });
