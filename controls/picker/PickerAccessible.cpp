@@ -3,7 +3,6 @@
 #include "PickerPartWidgets.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
 #include <QScrollBar>
 
 namespace corvane::picker
@@ -16,8 +15,8 @@ QString CaptionOf(const QWidget *part)
 {
     for (const QWidget *w = part; w; w = w->parentWidget())
         if (dynamic_cast<const PickerBox *>(w))
-            if (const auto *caption = w->findChild<QLabel *>(QStringLiteral("LabCmb")))
-                return caption->text();
+            if (const auto *caption = w->findChild<CaptionLabel *>(QString(), Qt::FindDirectChildrenOnly))
+                return caption->Text();
     return {};
 }
 
@@ -75,6 +74,22 @@ public:
     }
 };
 
+// The caption, as a label is seen.
+class CaptionAccessible final : public QAccessibleWidget
+{
+public:
+    explicit CaptionAccessible(CaptionLabel *caption)
+        : QAccessibleWidget(caption, QAccessible::StaticText)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<const CaptionLabel *>(widget())->Text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 // The parts are told by their classes, so a part is never seen with the wrong interface and needs
 // no mark.
 QAccessibleInterface *PickerFactory(const QString &, QObject *object)
@@ -83,6 +98,8 @@ QAccessibleInterface *PickerFactory(const QString &, QObject *object)
         return new PickerBoxAccessible(box);
     if (auto *button = dynamic_cast<DropButtonFrame *>(object))
         return new DropButtonAccessible(button);
+    if (auto *caption = dynamic_cast<CaptionLabel *>(object))
+        return new CaptionAccessible(caption);
     return nullptr;
 }
 

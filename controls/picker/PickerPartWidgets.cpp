@@ -49,7 +49,7 @@ void PickerBox::paintEvent(QPaintEvent *event)
 void PickerBox::PaintFocusFrame(QPainter &painter) const
 {
     const QWidget *focus = QApplication::focusWidget();
-    const auto *caption = findChild<QLabel *>(QStringLiteral("LabCmb"));
+    const auto *caption = findChild<CaptionLabel *>(QString(), Qt::FindDirectChildrenOnly);
     if (!focus || focus == this || !isAncestorOf(focus) || !caption)
         return;
     painter.setCompositionMode(QPainter::RasterOp_NotDestination);
@@ -79,8 +79,16 @@ void PickerBox::mouseMoveEvent(QMouseEvent *event)
 }
 
 CaptionLabel::CaptionLabel(QWidget *parent)
-    : QLabel(parent)
+    : QWidget(parent)
 {
+}
+
+void CaptionLabel::SetText(const QString &text)
+{
+    if (text != m_text) {
+        m_text = text;
+        update();
+    }
 }
 
 void CaptionLabel::SetForeColor(ui::OleColor fore)
@@ -91,17 +99,17 @@ void CaptionLabel::SetForeColor(ui::OleColor fore)
     }
 }
 
-// QLabel's own painting of a plain one-line text, with the pen in ForeColor instead of a palette role.
+// A label's painting of a plain one-line text, with the pen in ForeColor instead of a palette role.
 void CaptionLabel::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setPen(ui::ResolveOleColor(m_fore, palette()));
     style()->drawItemText(&painter,
-                          contentsRect(),
-                          int(QStyle::visualAlignment(layoutDirection(), alignment())),
+                          rect(),
+                          int(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter)),
                           palette(),
                           isEnabled(),
-                          text(),
+                          m_text,
                           QPalette::NoRole);
     (void)event;
 }

@@ -3,7 +3,6 @@
 #include "platform/ui/OleColor.h"
 
 #include <QFrame>
-#include <QLabel>
 
 namespace corvane::picker
 {
@@ -33,17 +32,21 @@ private:
     ui::OleColor m_back = ui::kWindowColor;
 };
 
-// LabCmb: the caption, in ForeColor, on the box's background.
-class CaptionLabel final : public QLabel
+// LabCmb: the caption, one line of plain text in ForeColor on the box's background, vertically
+// centred. Assistive technology reads it as static text.
+class CaptionLabel final : public QWidget
 {
 public:
     explicit CaptionLabel(QWidget *parent);
+    const QString &Text() const noexcept { return m_text; }
+    void SetText(const QString &text);
     void SetForeColor(ui::OleColor fore);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QString m_text;
     ui::OleColor m_fore = ui::kButtonTextColor;
 };
 

@@ -5,7 +5,6 @@
 #include "platform/ui/Fonts.h"
 
 #include <QFrame>
-#include <QLabel>
 
 namespace corvane::picker
 {
@@ -35,7 +34,7 @@ PickerParts BuildPickerParts(QWidget &surface)
     p.LabCmb->setObjectName(Name("LabCmb"));
     p.LabCmb->setFont(ui::DesignFont());
     p.LabCmb->setAttribute(Qt::WA_TransparentForMouseEvents);
-    p.LabCmb->setText(Name("QxMonthVw"));
+    p.LabCmb->SetText(Name("QxMonthVw"));
 
     p.PictBtn = new DropButtonFrame(p.PicCmb);
     p.PictBtn->setObjectName(Name("PictBtn"));

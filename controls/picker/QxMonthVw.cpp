@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QLabel>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -97,7 +96,7 @@ void QxMonthVw::ShowCaption(std::string caption)
 {
     m_caption = std::move(caption);
     if (HasParts())
-        m_parts.LabCmb->setText(QString::fromStdString(m_caption));
+        m_parts.LabCmb->SetText(QString::fromStdString(m_caption));
 }
 
 std::string QxMonthVw::CaptionOf(date::Date value, int format) const

@@ -155,6 +155,9 @@ TEST_F(PickerKeyboard, TheDropButtonIsANamedButtonThatOpensWhenPressed)
     QAccessibleInterface *box = QAccessible::queryAccessibleInterface(Part("PicCmb"));
     EXPECT_EQ(box->role(), QAccessible::ComboBox);
     EXPECT_EQ(box->text(QAccessible::Name), "2002年07月19日 星期五");
+    QAccessibleInterface *caption = QAccessible::queryAccessibleInterface(Part("LabCmb"));
+    EXPECT_EQ(caption->role(), QAccessible::StaticText);
+    EXPECT_EQ(caption->text(QAccessible::Name), "2002年07月19日 星期五");
 }
 
 } // namespace
