@@ -8,7 +8,7 @@
 #include <QStyleOptionSlider>
 #include <QWheelEvent>
 
-#include <unordered_map>
+#include <optional>
 
 namespace corvane::ui
 {
@@ -33,8 +33,8 @@ public:
         return part == ShownArrow(*bar) ? bar->VisibleRect() : QRect();
     }
 
-    // The arrows take the button text colour (grey while disabled) resolved at paint time, so they
-    // follow palette changes and no bar carries a palette of its own. A bar of one arrow draws its
+    // The arrows take the button text colour (grey while disabled) made from the bar's palette as it
+    // paints, so they follow palette changes without the bar having a palette set. A bar of one arrow draws its
     // groove (which shows at the arrow's edge) and that arrow, nothing that would not show.
     void drawComplexControl(ComplexControl control,
                             const QStyleOptionComplex *option,
@@ -46,7 +46,7 @@ public:
         if (control != CC_ScrollBar || !slider || !arrowBar)
             return QProxyStyle::drawComplexControl(control, option, painter, widget);
         QStyleOptionSlider bar = *slider;
-        bar.palette = ArrowPalette(slider->palette);
+        bar.palette = arrowBar->ArrowPalette(slider->palette);
         if (arrowBar->Shown() != ArrowBar::Arrows::Styled)
             bar.subControls &= SC_ScrollBarGroove | ShownArrow(*arrowBar);
         QProxyStyle::drawComplexControl(control, &bar, painter, widget);
@@ -57,31 +57,6 @@ private:
     {
         return bar.Shown() == ArrowBar::Arrows::Lower ? SC_ScrollBarAddLine : SC_ScrollBarSubLine;
     }
-
-    // The arrow colours made from a bar's palette. The same palette always gives the same copy: the
-    // style caches what it draws by palette, and a new copy each time would fill that cache.
-    QPalette ArrowPalette(const QPalette &from) const
-    {
-        auto found = m_arrowPalettes.find(from.cacheKey());
-        if (found == m_arrowPalettes.end()) {
-            if (m_arrowPalettes.size() >= 16) // palettes come and go; the ones in use are few
-                m_arrowPalettes.clear();
-            QPalette arrows = from;
-            const QColor text = ResolveOleColor(kButtonTextColor, from);
-            const QColor grey = ResolveOleColor(kGreyTextColor, from);
-            for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
-                arrows.setColor(QPalette::Active, role, text);
-                arrows.setColor(QPalette::Inactive, role, text);
-                arrows.setColor(QPalette::Disabled, role, grey);
-            }
-            found = m_arrowPalettes.emplace(from.cacheKey(), arrows).first;
-        }
-        QPalette arrows = found->second;
-        arrows.setCurrentColorGroup(from.currentColorGroup());
-        return arrows;
-    }
-
-    mutable std::unordered_map<qint64, QPalette> m_arrowPalettes;
 };
 
 // One for all arrow bars of the user-interface thread, gone with the application object.
@@ -118,6 +93,35 @@ QRect ArrowBar::VisibleRect() const
         m_arrowRect.isValid() ? m_arrowRect : QRect(mapFrom(container, QPoint(0, 0)), container->size());
     const QRect visible = rect() & shown;
     return visible.isEmpty() ? rect() : visible;
+}
+
+QPalette ArrowBar::ArrowPalette(const QPalette &from) const
+{
+    if (from.cacheKey() != m_arrowsFrom) {
+        // The last palette made, kept for the next bar of the same colours (most bars inherit the
+        // application's): bars share it instead of each making its own.
+        struct Made {
+            QPalette from;
+            QPalette arrows;
+        };
+        static std::optional<Made> last; // bars live on the user-interface thread only
+        if (!last || (last->from.cacheKey() != from.cacheKey() && !(last->from == from))) {
+            QPalette arrows = from;
+            const QColor text = ResolveOleColor(kButtonTextColor, from);
+            const QColor grey = ResolveOleColor(kGreyTextColor, from);
+            for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+                arrows.setColor(QPalette::Active, role, text);
+                arrows.setColor(QPalette::Inactive, role, text);
+                arrows.setColor(QPalette::Disabled, role, grey);
+            }
+            last = Made{from, arrows};
+        }
+        m_arrows = last->arrows;
+        m_arrowsFrom = from.cacheKey();
+    }
+    QPalette arrows = m_arrows;
+    arrows.setCurrentColorGroup(from.currentColorGroup());
+    return arrows;
 }
 
 void ArrowBar::wheelEvent(QWheelEvent *event)

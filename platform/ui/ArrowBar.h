@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPalette>
 #include <QScrollBar>
 #include <QString>
 
@@ -36,6 +37,10 @@ public:
     // For a container that is itself clipped: the part of the bar taken as its container's, in the
     // bar's coordinates (VisibleRect is then this part of the bar).
     void SetArrowRect(const QRect &rect) { m_arrowRect = rect; }
+    // The palette the arrows are drawn with, made from the bar's palette `from`. The bar keeps it
+    // while its palette stays the same: the style caches what it draws by palette, and a new copy at
+    // each paint would fill that cache.
+    QPalette ArrowPalette(const QPalette &from) const;
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
@@ -43,6 +48,8 @@ protected:
 private:
     Arrows m_shown;
     QRect m_arrowRect;
+    mutable QPalette m_arrows;
+    mutable qint64 m_arrowsFrom = 0;
 };
 
 // Names the arrows of a scroll bar used as arrow buttons (ArrowBar) for assistive technology: the
