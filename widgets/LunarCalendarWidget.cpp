@@ -7,8 +7,10 @@
 #include "platform/date/Clock.h"
 #include "platform/ui/VirtualKeys.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPointer>
 
 #include <algorithm>
 #include <chrono>
@@ -336,13 +338,23 @@ QSize LunarCalendarWidget::minimumSizeHint() const
     return sizeHint();
 }
 
-// The grid's double click: the first press of it selected the day.
+// The grid's double click: the first press of it selected the day. A program may delete the calendar
+// from activated; the control and its grid, which the double click goes on to, then go once the click
+// is over.
 bool LunarCalendarWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonDblClick && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
-        && isEnabled())
-        Q_EMIT activated(selectedDate());
-    return QWidget::eventFilter(watched, event);
+    if (event->type() != QEvent::MouseButtonDblClick || static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton
+        || !isEnabled())
+        return QWidget::eventFilter(watched, event);
+    ObjectPtr<QxMonth> hold = d->control;
+    const QPointer<LunarCalendarWidget> alive(this);
+    Q_EMIT activated(selectedDate());
+    if (!alive)
+        QMetaObject::invokeMethod(
+            qApp,
+            [hold] {},
+            Qt::QueuedConnection);
+    return false;
 }
 
 } // namespace corvane

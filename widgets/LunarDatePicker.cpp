@@ -75,9 +75,11 @@ public:
         control->SetForeColor(kTextDefault);
         shown = Date();
         embedded.emplace(control, q, [this](DispId id, std::span<Variant>) {
+            const QPointer<LunarDatePicker> alive(&this->q); // a program may delete the picker from dateChanged
             if (id == QxMonthVw::kChange)
                 DateMoved();
-            FollowDropDown();
+            if (alive)
+                FollowDropDown();
         });
         // Connected after the control's own handler: the button's press has opened or closed the
         // drop-down when this runs.

@@ -166,6 +166,16 @@ TEST_F(MonthWidgetTest, ClickingADaySelectsItAndDoubleClickingActivatesIt)
     EXPECT_EQ(activated.at(0).at(0).toDate(), QDate(2002, 7, 25));
 }
 
+// A careless program deletes the calendar from activated, in the middle of the double click.
+TEST_F(MonthWidgetTest, MayBeDeletedOnItsActivation)
+{
+    QPointer<LunarCalendarWidget> alive = calendar;
+    QObject::connect(calendar, &LunarCalendarWidget::activated, [this] { delete calendar; });
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, InWindow(DayPoint(25)));
+    QApplication::processEvents();
+    EXPECT_TRUE(alive.isNull());
+}
+
 TEST_F(MonthWidgetTest, TellsTheLunarFactsOfTheSelectedDay)
 {
     struct Row {

@@ -23,29 +23,6 @@ std::chrono::year_month_day Ymd(const QDate &day)
     return std::chrono::year{day.year()} / day.month() / day.day();
 }
 
-// The middle of a day's cell in a month grid of 7 columns (Sunday first) and 6 rows.
-QPoint DayCell(const QWidget &grid, const QDate &day)
-{
-    const int index = QDate(day.year(), day.month(), 1).dayOfWeek() % 7 + day.day() - 1;
-    return {int((index % 7 + 0.5) * grid.width() / 7), int((index / 7 + 0.5) * grid.height() / 6)};
-}
-
-// A click delivered to whatever shows at `point` of `widget`, as the window system would deliver it.
-void ClickAt(QWidget *widget, const QPoint &point)
-{
-    QWidget *target = widget->childAt(point);
-    ASSERT_NE(target, nullptr);
-    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(widget, point));
-}
-
-QWidget *OpenDropDownForm(const QWidget *window)
-{
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->isVisible() && top != window && top->findChild<QWidget *>(QStringLiteral("PicMonth")))
-            return top;
-    return nullptr;
-}
-
 class WideRangeWidgetTest : public WidgetTest
 {
 };

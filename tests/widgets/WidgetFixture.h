@@ -6,8 +6,10 @@
 #include "platform/date/DateValue.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QPalette>
 #include <QPointer>
+#include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -37,6 +39,31 @@ protected:
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     QVBoxLayout *layout = new QVBoxLayout(window.get());
 };
+
+// The middle of a day's cell in a month grid of 7 columns (Sunday first) and 6 rows.
+inline QPoint DayCell(const QWidget &grid, const QDate &day)
+{
+    const int index = QDate(day.year(), day.month(), 1).dayOfWeek() % 7 + day.day() - 1;
+    return {int((index % 7 + 0.5) * grid.width() / 7), int((index / 7 + 0.5) * grid.height() / 6)};
+}
+
+// A click delivered to whatever shows at `point` of `widget`, as the window system would deliver it.
+inline void ClickAt(QWidget *widget, const QPoint &point)
+{
+    QWidget *target = widget->childAt(point);
+    ASSERT_NE(target, nullptr);
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(widget, point));
+}
+
+// The drop-down form of an open picker: the visible top-level window, other than `window`, that
+// holds the month grid.
+inline QWidget *OpenDropDownForm(const QWidget *window)
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top != window && top->findChild<QWidget *>(QStringLiteral("PicMonth")))
+            return top;
+    return nullptr;
+}
 
 // Relative luminance contrast of two colours (WCAG): 1 for equal colours, 21 for black on white.
 inline double Contrast(const QColor &a, const QColor &b)

@@ -42,6 +42,46 @@ TEST_F(WidgetOwnershipTest, TheCalendarMayBeDeletedInsideItsOwnSignal)
     EXPECT_TRUE(calendar.isNull());
 }
 
+// A day clicked in the drop-down, and the program deletes the picker from dateChanged, while the
+// control is still raising its change; the next picker opens and picks as the first did.
+TEST_F(WidgetOwnershipTest, ThePickerMayBeDeletedInsideItsOwnSignal)
+{
+    for (const bool deleteIt : {true, false}) {
+        QPointer<corvane::LunarDatePicker> picker = Add<corvane::LunarDatePicker>();
+        Show();
+        QObject::connect(picker, &corvane::LunarDatePicker::dateChanged, [&picker, deleteIt] {
+            if (deleteIt)
+                delete picker;
+        });
+        ClickAt(picker, picker->findChild<QWidget *>(QStringLiteral("PictBtn"))->geometry().center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isDropDownVisible(); }, 2000)) << deleteIt;
+        QWidget *grid = OpenDropDownForm(window.get())->findChild<QWidget *>(QStringLiteral("PicMonth"));
+        QTest::mouseClick(grid, Qt::LeftButton, {}, DayCell(*grid, QDate(2002, 7, 24)));
+        QApplication::processEvents();
+        if (deleteIt) {
+            EXPECT_TRUE(picker.isNull());
+        } else {
+            ASSERT_FALSE(picker.isNull());
+            EXPECT_EQ(picker->date(), QDate(2002, 7, 24));
+            EXPECT_FALSE(picker->isDropDownVisible());
+        }
+    }
+}
+
+// The date editor deleted from its own signal, in the middle of a key's handling.
+TEST_F(WidgetOwnershipTest, TheDateEditorMayBeDeletedInsideItsOwnSignal)
+{
+    QPointer<corvane::DateSpinEdit> editor = Add<corvane::DateSpinEdit>();
+    Show();
+    editor->setFocus();
+    QWidget *text = QApplication::focusWidget();
+    ASSERT_NE(text, nullptr);
+    QObject::connect(editor, &corvane::DateSpinEdit::dateChanged, [&editor] { delete editor; });
+    QTest::keyClick(text, Qt::Key_Up);
+    QApplication::processEvents();
+    EXPECT_TRUE(editor.isNull());
+}
+
 TEST_F(WidgetOwnershipTest, ThePickerMayBeDeletedWhileItsDropDownIsOpen)
 {
     QPointer<corvane::LunarDatePicker> picker = Add<corvane::LunarDatePicker>();
