@@ -32,7 +32,12 @@ protected:
         layout->addWidget(widget);
         return widget;
     }
-    void Show() { ShowForInput(window.get()); }
+    // Widgets added to a window already shown show once their posted show has run.
+    void Show()
+    {
+        ShowForInput(window.get());
+        QApplication::processEvents();
+    }
 
     corvane::date::FixedClock clock{kNow};
     corvane::date::ScopedClock pinned{clock};
@@ -47,12 +52,19 @@ inline QPoint DayCell(const QWidget &grid, const QDate &day)
     return {int((index % 7 + 0.5) * grid.width() / 7), int((index / 7 + 0.5) * grid.height() / 6)};
 }
 
-// A click delivered to whatever shows at `point` of `widget`, as the window system would deliver it.
+// A click at `point` of `widget`, given to its window as the window system gives it: Qt finds what
+// shows there, and nothing holds on to a part that the press may delete. It comes later than a double
+// click would, whatever was clicked before at that place of the screen.
 inline void ClickAt(QWidget *widget, const QPoint &point)
 {
-    QWidget *target = widget->childAt(point);
-    ASSERT_NE(target, nullptr);
-    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(widget, point));
+    ASSERT_NE(widget->childAt(point), nullptr);
+    ASSERT_TRUE(widget->isVisible());
+    QWidget *window = widget->window();
+    QTest::mouseClick(window->windowHandle(),
+                      Qt::LeftButton,
+                      Qt::NoModifier,
+                      widget->mapTo(window, point),
+                      QApplication::doubleClickInterval() + 1);
 }
 
 // The drop-down form of an open picker: the visible top-level window, other than `window`, that

@@ -68,6 +68,28 @@ TEST_F(WidgetOwnershipTest, ThePickerMayBeDeletedInsideItsOwnSignal)
     }
 }
 
+// The picker deleted as its drop-down opens under a click on its arrow, and as it closes under Escape.
+TEST_F(WidgetOwnershipTest, ThePickerMayBeDeletedWhenItsDropDownOpensOrCloses)
+{
+    for (const bool onOpening : {true, false}) {
+        QPointer<corvane::LunarDatePicker> picker = Add<corvane::LunarDatePicker>();
+        Show();
+        QObject::connect(picker, &corvane::LunarDatePicker::dropDownVisibleChanged, [&picker, onOpening](bool open) {
+            if (open == onOpening)
+                delete picker;
+        });
+        ClickAt(picker, picker->findChild<QWidget *>(QStringLiteral("PictBtn"))->geometry().center());
+        QApplication::processEvents();
+        if (!onOpening) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return OpenDropDownForm(window.get()) != nullptr; }, 2000));
+            QTest::keyClick(OpenDropDownForm(window.get())->findChild<QWidget *>(QStringLiteral("PicMonth")),
+                            Qt::Key_Escape);
+            QApplication::processEvents();
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return picker.isNull(); }, 2000)) << onOpening;
+    }
+}
+
 // The date editor deleted from its own signal, in the middle of a key's handling.
 TEST_F(WidgetOwnershipTest, TheDateEditorMayBeDeletedInsideItsOwnSignal)
 {
