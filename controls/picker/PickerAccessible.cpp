@@ -20,16 +20,18 @@ QString CaptionOf(const QWidget *part)
     return {};
 }
 
-class PickerBoxAccessible final : public QAccessibleWidget
+// A part named by the caption: the box, a combo box whose value is the caption too, and the caption,
+// static text.
+class CaptionNamedAccessible final : public QAccessibleWidget
 {
 public:
-    explicit PickerBoxAccessible(QWidget *box)
-        : QAccessibleWidget(box, QAccessible::ComboBox)
+    CaptionNamedAccessible(QWidget *part, QAccessible::Role role)
+        : QAccessibleWidget(part, role)
     {
     }
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name || t == QAccessible::Value)
+        if (t == QAccessible::Name || (t == QAccessible::Value && role() == QAccessible::ComboBox))
             return CaptionOf(widget());
         return QAccessibleWidget::text(t);
     }
@@ -74,32 +76,16 @@ public:
     }
 };
 
-// The caption, as a label is seen.
-class CaptionAccessible final : public QAccessibleWidget
-{
-public:
-    explicit CaptionAccessible(CaptionLabel *caption)
-        : QAccessibleWidget(caption, QAccessible::StaticText)
-    {
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name)
-            return static_cast<const CaptionLabel *>(widget())->Text();
-        return QAccessibleWidget::text(t);
-    }
-};
-
 // The parts are told by their classes, so a part is never seen with the wrong interface and needs
 // no mark.
 QAccessibleInterface *PickerFactory(const QString &, QObject *object)
 {
     if (auto *box = dynamic_cast<PickerBox *>(object))
-        return new PickerBoxAccessible(box);
+        return new CaptionNamedAccessible(box, QAccessible::ComboBox);
     if (auto *button = dynamic_cast<DropButtonFrame *>(object))
         return new DropButtonAccessible(button);
     if (auto *caption = dynamic_cast<CaptionLabel *>(object))
-        return new CaptionAccessible(caption);
+        return new CaptionNamedAccessible(caption, QAccessible::StaticText);
     return nullptr;
 }
 

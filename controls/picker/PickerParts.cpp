@@ -79,10 +79,4 @@ void ApplyPickerLayout(PickerParts &parts,
     parts.VScBtn->SetArrowRect(QRect(-bar.topLeft(), button.size()));
 }
 
-void ApplyPickerColors(PickerParts &parts, ui::OleColor back, ui::OleColor fore)
-{
-    parts.PicCmb->SetBackColor(back);
-    parts.LabCmb->SetForeColor(fore);
-}
-
 } // namespace corvane::picker

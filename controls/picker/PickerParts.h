@@ -30,7 +30,4 @@ void ApplyPickerLayout(PickerParts &parts,
                        int borderStyle,
                        const ui::TwipsScale &scale);
 
-// Colours the box (BackColor) and the caption (ForeColor); system colours are resolved as they paint.
-void ApplyPickerColors(PickerParts &parts, ui::OleColor back, ui::OleColor fore);
-
 } // namespace corvane::picker

@@ -88,8 +88,11 @@ void QxMonthVw::Layout()
 
 void QxMonthVw::ApplyColors()
 {
-    if (HasParts())
-        picker::ApplyPickerColors(m_parts, m_backColor, m_foreColor);
+    if (HasParts()) {
+        // System colours are resolved as the parts paint.
+        m_parts.PicCmb->SetBackColor(m_backColor);
+        m_parts.LabCmb->SetForeColor(m_foreColor);
+    }
 }
 
 void QxMonthVw::ShowCaption(std::string caption)
