@@ -84,12 +84,8 @@ TEST_F(DatePickerWidgetTest, ADayPickedInTheDropDownIsTheNewDate)
     picker->setDropDownVisible(true);
     ASSERT_TRUE(picker->isDropDownVisible());
 
-    QWidget *drop = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->isVisible() && top != window.get() && top->findChild<QWidget *>(QStringLiteral("PicMonth")))
-            drop = top;
-    ASSERT_NE(drop, nullptr);
-    QWidget *grid = drop->findChild<QWidget *>(QStringLiteral("PicMonth"));
+    QWidget *grid = DropDownGrid(window.get());
+    ASSERT_NE(grid, nullptr);
     // 19 July 2002 is shown; 1 July is a Monday, so the 24th sits in row 3, column 3.
     const QPoint day24(int(3.5 * grid->width() / 7), int(3.5 * grid->height() / 6));
     QTest::mouseClick(grid, Qt::LeftButton, {}, day24);

@@ -81,13 +81,8 @@ TEST_F(WideRangeWidgetTest, ThePickerShowsAndPicksDaysAfterThePublishedTables)
     // click on a day there is a pick.
     picker->setDate(QDate(2057, 9, 1));
     QSignalSpy changed(picker, &LunarDatePicker::dateChanged);
-    QWidget *button = picker->findChild<QWidget *>(QStringLiteral("PictBtn"));
-    ASSERT_NE(button, nullptr);
-    ClickAt(picker, button->geometry().center());
+    QWidget *grid = ClickDropButton(picker);
     ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isDropDownVisible(); }, 2000));
-    QWidget *drop = OpenDropDownForm(window.get());
-    ASSERT_NE(drop, nullptr);
-    QWidget *grid = drop->findChild<QWidget *>(QStringLiteral("PicMonth"));
     ASSERT_NE(grid, nullptr);
     QTest::mouseClick(grid, Qt::LeftButton, {}, DayCell(*grid, QDate(2057, 9, 28)));
     ASSERT_TRUE(QTest::qWaitFor([&] { return changed.count() > 0; }, 2000));
@@ -97,11 +92,10 @@ TEST_F(WideRangeWidgetTest, ThePickerShowsAndPicksDaysAfterThePublishedTables)
     // Set while closed, the next opening follows: the year list there reaches the picker's last year.
     picker->setDate(QDate(2099, 3, 1));
     changed.clear();
-    ClickAt(picker, button->geometry().center());
+    grid = ClickDropButton(picker);
     ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isDropDownVisible(); }, 2000));
-    drop = OpenDropDownForm(window.get());
-    ASSERT_NE(drop, nullptr);
-    auto *years = drop->findChild<QComboBox *>(QStringLiteral("CmbUniYear"));
+    ASSERT_NE(grid, nullptr);
+    auto *years = grid->window()->findChild<QComboBox *>(QStringLiteral("CmbUniYear"));
     ASSERT_NE(years, nullptr);
     EXPECT_EQ(years->currentText(), QStringLiteral("2099"));
     years->setFocus();
@@ -119,8 +113,6 @@ TEST_F(WideRangeWidgetTest, DropDownVisibleChangedOnceForEachOpeningAndClosing)
     auto *picker = Add<LunarDatePicker>();
     Show();
     QSignalSpy visible(picker, &LunarDatePicker::dropDownVisibleChanged);
-    QWidget *button = picker->findChild<QWidget *>(QStringLiteral("PictBtn"));
-    ASSERT_NE(button, nullptr);
     const auto states = [&visible] {
         QList<bool> seen;
         for (const QList<QVariant> &args : visible)
@@ -128,21 +120,20 @@ TEST_F(WideRangeWidgetTest, DropDownVisibleChangedOnceForEachOpeningAndClosing)
         return seen;
     };
 
-    ClickAt(picker, button->geometry().center());
+    QWidget *grid = ClickDropButton(picker);
     ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isDropDownVisible(); }, 2000));
     QApplication::processEvents();
     EXPECT_EQ(states(), QList<bool>({true}));
 
-    QWidget *grid = OpenDropDownForm(window.get())->findChild<QWidget *>(QStringLiteral("PicMonth"));
     QTest::mouseClick(grid, Qt::LeftButton, {}, DayCell(*grid, QDate(2002, 7, 24)));
     ASSERT_TRUE(QTest::qWaitFor([&] { return visible.count() == 2; }, 2000));
     QApplication::processEvents();
     EXPECT_EQ(states(), QList<bool>({true, false}));
     EXPECT_FALSE(picker->isDropDownVisible());
 
-    ClickAt(picker, button->geometry().center());
+    grid = ClickDropButton(picker);
     ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isDropDownVisible(); }, 2000));
-    QTest::keyClick(OpenDropDownForm(window.get())->findChild<QWidget *>(QStringLiteral("PicMonth")), Qt::Key_Escape);
+    QTest::keyClick(grid, Qt::Key_Escape);
     ASSERT_TRUE(QTest::qWaitFor([&] { return visible.count() == 4; }, 2000));
     QApplication::processEvents();
     EXPECT_EQ(states(), QList<bool>({true, false, true, false}));

@@ -67,14 +67,27 @@ inline void ClickAt(QWidget *widget, const QPoint &point)
                       QApplication::doubleClickInterval() + 1);
 }
 
-// The drop-down form of an open picker: the visible top-level window, other than `window`, that
-// holds the month grid.
-inline QWidget *OpenDropDownForm(const QWidget *window)
+// The month grid of the open drop-down: in the visible top-level window, other than `window`, that
+// holds one; nullptr when none is open.
+inline QWidget *DropDownGrid(const QWidget *window)
 {
     for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->isVisible() && top != window && top->findChild<QWidget *>(QStringLiteral("PicMonth")))
-            return top;
+        if (top->isVisible() && top != window)
+            if (QWidget *grid = top->findChild<QWidget *>(QStringLiteral("PicMonth")))
+                return grid;
     return nullptr;
+}
+
+// A click on the picker's visible drop arrow; the grid of the drop-down it opened, nullptr if none did.
+inline QWidget *ClickDropButton(QWidget *picker)
+{
+    const QWidget *window = picker->window();
+    const QWidget *button = picker->findChild<QWidget *>(QStringLiteral("PictBtn"));
+    if (!button)
+        return nullptr;
+    ClickAt(picker, button->geometry().center());
+    (void)QTest::qWaitFor([window] { return DropDownGrid(window) != nullptr; }, 2000);
+    return DropDownGrid(window);
 }
 
 // Relative luminance contrast of two colours (WCAG): 1 for equal colours, 21 for black on white.

@@ -53,9 +53,8 @@ TEST_F(WidgetOwnershipTest, ThePickerMayBeDeletedInsideItsOwnSignal)
             if (deleteIt)
                 delete picker;
         });
-        ClickAt(picker, picker->findChild<QWidget *>(QStringLiteral("PictBtn"))->geometry().center());
+        QWidget *grid = ClickDropButton(picker);
         ASSERT_TRUE(QTest::qWaitFor([&] { return picker->isDropDownVisible(); }, 2000)) << deleteIt;
-        QWidget *grid = OpenDropDownForm(window.get())->findChild<QWidget *>(QStringLiteral("PicMonth"));
         QTest::mouseClick(grid, Qt::LeftButton, {}, DayCell(*grid, QDate(2002, 7, 24)));
         QApplication::processEvents();
         if (deleteIt) {
@@ -81,9 +80,8 @@ TEST_F(WidgetOwnershipTest, ThePickerMayBeDeletedWhenItsDropDownOpensOrCloses)
         ClickAt(picker, picker->findChild<QWidget *>(QStringLiteral("PictBtn"))->geometry().center());
         QApplication::processEvents();
         if (!onOpening) {
-            ASSERT_TRUE(QTest::qWaitFor([&] { return OpenDropDownForm(window.get()) != nullptr; }, 2000));
-            QTest::keyClick(OpenDropDownForm(window.get())->findChild<QWidget *>(QStringLiteral("PicMonth")),
-                            Qt::Key_Escape);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return DropDownGrid(window.get()) != nullptr; }, 2000));
+            QTest::keyClick(DropDownGrid(window.get()), Qt::Key_Escape);
             QApplication::processEvents();
         }
         EXPECT_TRUE(QTest::qWaitFor([&] { return picker.isNull(); }, 2000)) << onOpening;
