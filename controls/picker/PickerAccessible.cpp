@@ -14,24 +14,23 @@ namespace
 QString CaptionOf(const QWidget *part)
 {
     for (const QWidget *w = part; w; w = w->parentWidget())
-        if (dynamic_cast<const PickerBox *>(w))
-            if (const auto *caption = w->findChild<CaptionLabel *>(QString(), Qt::FindDirectChildrenOnly))
-                return caption->Text();
+        if (const auto *box = dynamic_cast<const PickerBox *>(w))
+            return box->Caption().Text();
     return {};
 }
 
-// A part named by the caption: the box, a combo box whose value is the caption too, and the caption,
-// static text.
-class CaptionNamedAccessible final : public QAccessibleWidget
+// The box, a combo box whose name and value are its caption (the caption has no window to be read
+// apart).
+class BoxAccessible final : public QAccessibleWidget
 {
 public:
-    CaptionNamedAccessible(QWidget *part, QAccessible::Role role)
-        : QAccessibleWidget(part, role)
+    explicit BoxAccessible(QWidget *box)
+        : QAccessibleWidget(box, QAccessible::ComboBox)
     {
     }
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name || (t == QAccessible::Value && role() == QAccessible::ComboBox))
+        if (t == QAccessible::Name || t == QAccessible::Value)
             return CaptionOf(widget());
         return QAccessibleWidget::text(t);
     }
@@ -81,11 +80,9 @@ public:
 QAccessibleInterface *PickerFactory(const QString &, QObject *object)
 {
     if (auto *box = dynamic_cast<PickerBox *>(object))
-        return new CaptionNamedAccessible(box, QAccessible::ComboBox);
+        return new BoxAccessible(box);
     if (auto *button = dynamic_cast<DropButtonFrame *>(object))
         return new DropButtonAccessible(button);
-    if (auto *caption = dynamic_cast<CaptionLabel *>(object))
-        return new CaptionNamedAccessible(caption, QAccessible::StaticText);
     return nullptr;
 }
 

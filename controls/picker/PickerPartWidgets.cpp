@@ -1,6 +1,7 @@
 #include "PickerPartWidgets.h"
 
 #include "PickerKeys.h"
+#include "platform/ui/Fonts.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -40,7 +41,8 @@ void PickerBox::paintEvent(QPaintEvent *event)
     } else {
         drawFrame(&painter);
     }
-    PaintFocusFrame(painter);
+    m_caption.Paint(painter);
+    PaintFocusFrame(painter); // last: it leaves the painter inverting
     (void)event;
 }
 
@@ -49,13 +51,12 @@ void PickerBox::paintEvent(QPaintEvent *event)
 void PickerBox::PaintFocusFrame(QPainter &painter) const
 {
     const QWidget *focus = QApplication::focusWidget();
-    const auto *caption = findChild<CaptionLabel *>(QString(), Qt::FindDirectChildrenOnly);
-    if (!focus || focus == this || !isAncestorOf(focus) || !caption)
+    if (!focus || focus == this || !isAncestorOf(focus))
         return;
     painter.setCompositionMode(QPainter::RasterOp_NotDestination);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    painter.drawRect(QRect(caption->mapTo(this, QPoint(0, 0)), caption->size()).adjusted(-1, -1, 0, 0));
+    painter.drawRect(m_caption.Geometry().adjusted(-1, -1, 0, 0));
 }
 
 void PickerBox::mousePressEvent(QMouseEvent *event)
@@ -78,16 +79,11 @@ void PickerBox::mouseMoveEvent(QMouseEvent *event)
     event->accept();
 }
 
-CaptionLabel::CaptionLabel(QWidget *parent)
-    : QWidget(parent)
-{
-}
-
 void CaptionLabel::SetText(const QString &text)
 {
     if (text != m_text) {
         m_text = text;
-        update();
+        m_box.update(m_rect);
     }
 }
 
@@ -95,23 +91,39 @@ void CaptionLabel::SetForeColor(ui::OleColor fore)
 {
     if (fore != m_fore) {
         m_fore = fore;
-        update();
+        m_box.update(m_rect);
     }
 }
 
-// A label's painting of a plain one-line text, with the pen in ForeColor instead of a palette role.
-void CaptionLabel::paintEvent(QPaintEvent *event)
+void CaptionLabel::SetGeometry(const QRect &rect)
 {
-    QPainter painter(this);
-    painter.setPen(ui::ResolveOleColor(m_fore, palette()));
-    style()->drawItemText(&painter,
-                          rect(),
-                          int(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter)),
-                          palette(),
-                          isEnabled(),
-                          m_text,
-                          QPalette::NoRole);
-    (void)event;
+    if (rect != m_rect) {
+        m_box.update(m_rect);
+        m_rect = rect;
+        m_box.update(m_rect);
+    }
+}
+
+// A label's painting of a plain one-line text, with the pen in ForeColor instead of a palette role,
+// in the caption's own font: the control's Font, which its surface may inherit, does not reach it.
+void CaptionLabel::Paint(QPainter &painter) const
+{
+    if (m_rect.isEmpty() || m_text.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(m_rect, Qt::IntersectClip);
+    QFont font = ui::DesignFont();
+    font.setResolveMask(QFont::AllPropertiesResolved); // nothing of the box's inherited font
+    painter.setFont(font);
+    painter.setPen(ui::ResolveOleColor(m_fore, m_box.palette()));
+    m_box.style()->drawItemText(&painter,
+                                m_rect,
+                                int(QStyle::visualAlignment(m_box.layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter)),
+                                m_box.palette(),
+                                m_box.isEnabled(),
+                                m_text,
+                                QPalette::NoRole);
+    painter.restore();
 }
 
 DropButtonFrame::DropButtonFrame(QWidget *parent)

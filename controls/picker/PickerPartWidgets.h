@@ -3,6 +3,10 @@
 #include "platform/ui/OleColor.h"
 
 #include <QFrame>
+#include <QRect>
+#include <QString>
+
+class QPainter;
 
 namespace corvane::picker
 {
@@ -11,7 +15,32 @@ namespace corvane::picker
 // through its palette as it paints: no part carries a palette of its own, and a palette change
 // shows at the next paint.
 
-// PicCmb: the box. Background in BackColor; a flat single-line border in the window frame colour
+// LabCmb: the caption, a label without a window of its own: one line of plain text in ForeColor,
+// vertically centred, which the box paints over its background. It takes no input and is read by
+// assistive technology as the box's name and value.
+class CaptionLabel
+{
+public:
+    explicit CaptionLabel(QWidget &box)
+        : m_box(box)
+    {
+    }
+    const QString &Text() const noexcept { return m_text; }
+    void SetText(const QString &text);
+    void SetForeColor(ui::OleColor fore);
+    // In the box's coordinates; the text is clipped to it.
+    const QRect &Geometry() const noexcept { return m_rect; }
+    void SetGeometry(const QRect &rect);
+    void Paint(QPainter &painter) const;
+
+private:
+    QWidget &m_box;
+    QString m_text;
+    ui::OleColor m_fore = ui::kButtonTextColor;
+    QRect m_rect;
+};
+
+// PicCmb: the box. Background in BackColor and the caption; a flat single-line border in the window frame colour
 // (the 3D edge is the style's). It keeps the mouse input that reaches it: the parts pass none on to
 // the control's surface.
 class PickerBox final : public QFrame
@@ -19,6 +48,8 @@ class PickerBox final : public QFrame
 public:
     explicit PickerBox(QWidget *parent);
     void SetBackColor(ui::OleColor back);
+    CaptionLabel &Caption() noexcept { return m_caption; }
+    const CaptionLabel &Caption() const noexcept { return m_caption; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -30,24 +61,7 @@ protected:
 private:
     void PaintFocusFrame(QPainter &painter) const;
     ui::OleColor m_back = ui::kWindowColor;
-};
-
-// LabCmb: the caption, one line of plain text in ForeColor on the box's background, vertically
-// centred. Assistive technology reads it as static text.
-class CaptionLabel final : public QWidget
-{
-public:
-    explicit CaptionLabel(QWidget *parent);
-    const QString &Text() const noexcept { return m_text; }
-    void SetText(const QString &text);
-    void SetForeColor(ui::OleColor fore);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QString m_text;
-    ui::OleColor m_fore = ui::kButtonTextColor;
+    CaptionLabel m_caption{*this};
 };
 
 // PictBtn: the drop button's frame; it clips the arrow bar and holds the control's focus. The bar's

@@ -2,7 +2,6 @@
 
 #include "PickerAccessible.h"
 #include "platform/ui/ArrowBar.h"
-#include "platform/ui/Fonts.h"
 
 #include <QFrame>
 
@@ -30,10 +29,7 @@ PickerParts BuildPickerParts(QWidget &surface)
     // directly, so Shift+Tab can leave the control.
     p.PicCmb->setFocusPolicy(Qt::ClickFocus);
 
-    p.LabCmb = new CaptionLabel(p.PicCmb);
-    p.LabCmb->setObjectName(Name("LabCmb"));
-    p.LabCmb->setFont(ui::DesignFont());
-    p.LabCmb->setAttribute(Qt::WA_TransparentForMouseEvents);
+    p.LabCmb = &p.PicCmb->Caption();
     p.LabCmb->SetText(Name("QxMonthVw"));
 
     p.PictBtn = new DropButtonFrame(p.PicCmb);
@@ -67,13 +63,11 @@ void ApplyPickerLayout(PickerParts &parts,
     // them: the 3D button reaches one pixel into the border. The drop arrow keeps the button's whole
     // design rectangle, so the clipped column hides the edge of the arrow as the border would.
     const QRect inner = box.contentsRect();
-    const auto place = [&inner](QWidget &part, const QRect &rect) {
-        part.setGeometry(rect.translated(inner.topLeft()) & inner);
-    };
-    place(*parts.LabCmb,
-          scale.ToPixels({geometry.LabCmbLeft, geometry.LabCmbTop, geometry.LabCmbWidth, kCaptionHeight}));
+    const auto place = [&inner](const QRect &rect) { return rect.translated(inner.topLeft()) & inner; };
+    parts.LabCmb->SetGeometry(
+        place(scale.ToPixels({geometry.LabCmbLeft, geometry.LabCmbTop, geometry.LabCmbWidth, kCaptionHeight})));
     const QRect button = scale.ToPixels(geometry.PictBtn);
-    place(*parts.PictBtn, button);
+    parts.PictBtn->setGeometry(place(button));
     const QRect bar = scale.ToPixels(geometry.VScBtn);
     parts.VScBtn->setGeometry(bar);
     parts.VScBtn->SetArrowRect(QRect(-bar.topLeft(), button.size()));

@@ -10,12 +10,13 @@ class QWidget;
 namespace corvane::picker
 {
 
-// The child parts of the picker, each with its design name as object name. They belong to the
-// control's surface. PicCmb holds LabCmb and PictBtn in its inner area (inside its border); PictBtn clips
-// VScBtn so that only the bar's lower arrow shows: that arrow is the drop button.
+// The parts of the picker. The widgets among them have their design names as object names and belong
+// to the control's surface. PicCmb holds LabCmb, which has no window, and PictBtn in its inner area
+// (inside its border); PictBtn clips VScBtn so that only the bar's lower arrow shows: that arrow is the
+// drop button.
 struct PickerParts {
     PickerBox *PicCmb; // the box: background colour and border; takes the focus on a click, not by Tab
-    CaptionLabel *LabCmb; // the caption, transparent, never takes input
+    CaptionLabel *LabCmb; // the caption, painted by PicCmb; never takes input
     DropButtonFrame *PictBtn; // the drop button's frame; holds the control's focus
     ui::ArrowBar *VScBtn; // 0..32767, small change 1, never a tab stop
 };

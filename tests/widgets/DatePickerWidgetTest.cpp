@@ -125,4 +125,18 @@ TEST_F(DatePickerWidgetTest, ColoursFollowThePaletteUntilSet)
     EXPECT_EQ(picker->backgroundColor(), QColor(0x20, 0x20, 0x20));
 }
 
+// The widget's font is the control's Font, which does not reach the caption: the caption keeps its
+// own font whatever the widget inherits or is given.
+TEST_F(DatePickerWidgetTest, TheCaptionKeepsItsOwnFont)
+{
+    const QImage before = picker->grab().toImage();
+    QFont font(QStringLiteral("DejaVu Serif"), 14);
+    font.setItalic(true);
+    font.setUnderline(true);
+    font.setStrikeOut(true);
+    picker->setFont(font);
+    QApplication::processEvents();
+    EXPECT_EQ(picker->grab().toImage(), before);
+}
+
 } // namespace

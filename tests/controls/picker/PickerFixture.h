@@ -7,6 +7,7 @@
 #include "controls/month/QxMonth.h"
 #include "controls/picker/FrmMonthView.h"
 #include "controls/picker/ModMonthVw.h"
+#include "controls/picker/PickerPartWidgets.h"
 #include "controls/picker/QxMonthVw.h"
 #include "platform/date/Clock.h"
 #include "platform/date/DateValue.h"
@@ -121,6 +122,11 @@ protected:
     }
 
     QWidget *Part(const char *name) const { return picker->Surface()->findChild<QWidget *>(QString::fromUtf8(name)); }
+    // LabCmb, which the box paints.
+    const ::corvane::picker::CaptionLabel &Caption() const
+    {
+        return static_cast<::corvane::picker::PickerBox *>(Part("PicCmb"))->Caption();
+    }
     QScrollBar *DropButton() const { return picker->Surface()->findChild<QScrollBar *>(QStringLiteral("VScBtn")); }
     // A click on the drop button's arrow, as the bar reports it.
     void ClickDropButton() { DropButton()->triggerAction(QAbstractSlider::SliderSingleStepAdd); }

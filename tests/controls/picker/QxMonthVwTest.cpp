@@ -26,7 +26,7 @@ TEST_F(PickerTest, CreationShowsTodayThenANewControlShowsTheFirstOfJanuary1901)
 
     EXPECT_EQ(picker->CurrDate(), 367.0);
     EXPECT_EQ(picker->Caption(), "1901年01月01日 星期二");
-    EXPECT_EQ(static_cast<picker::CaptionLabel *>(Part("LabCmb"))->Text().toStdString(), "1901年01月01日 星期二");
+    EXPECT_EQ(Caption().Text().toStdString(), "1901年01月01日 星期二");
     EXPECT_EQ(picker->AgrDateFormat(), 0);
     EXPECT_EQ(picker->Appearance(), 0);
     EXPECT_EQ(picker->BorderStyle(), 1);
