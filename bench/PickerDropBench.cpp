@@ -37,7 +37,7 @@ void BM_PickerDropDownOpen(benchmark::State &state)
     picker->Surface()->move(15, 30);
     host.show();
     (void)QTest::qWaitForWindowExposed(&host);
-    auto *button = picker->Surface()->findChild<QScrollBar *>(QStringLiteral("VScBtn"));
+    auto *button = picker->Surface()->findChild<QScrollBar *>(QStringLiteral("PictBtn"));
     for (auto _ : state) {
         button->triggerAction(QAbstractSlider::SliderSingleStepAdd); // opens, animated
         state.PauseTiming();

@@ -83,7 +83,7 @@ public:
         });
         // Connected after the control's own handler: the button's press has opened or closed the
         // drop-down when this runs.
-        if (auto *button = q.findChild<QScrollBar *>(QStringLiteral("VScBtn")))
+        if (auto *button = q.findChild<QScrollBar *>(QStringLiteral("PictBtn")))
             QObject::connect(button, &QScrollBar::valueChanged, &dropWatch, [this] { FollowDropDown(); });
     }
 

@@ -3,7 +3,6 @@
 #include "PickerPartWidgets.h"
 
 #include <QAccessibleWidget>
-#include <QScrollBar>
 
 namespace corvane::picker
 {
@@ -39,8 +38,8 @@ public:
 class DropButtonAccessible final : public QAccessibleWidget
 {
 public:
-    explicit DropButtonAccessible(QWidget *frame)
-        : QAccessibleWidget(frame, QAccessible::Button)
+    explicit DropButtonAccessible(QWidget *button)
+        : QAccessibleWidget(button, QAccessible::Button)
     {
     }
     QString text(QAccessible::Text t) const override
@@ -61,9 +60,8 @@ public:
     }
     void doAction(const QString &action) override
     {
-        auto *arrow = widget()->findChild<QScrollBar *>(QStringLiteral("VScBtn"));
-        if (action == QAccessibleActionInterface::pressAction() && arrow && arrow->isEnabled())
-            arrow->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        if (action == QAccessibleActionInterface::pressAction())
+            static_cast<DropButton *>(widget())->Press();
         else
             QAccessibleWidget::doAction(action);
     }
@@ -81,7 +79,7 @@ QAccessibleInterface *PickerFactory(const QString &, QObject *object)
 {
     if (auto *box = dynamic_cast<PickerBox *>(object))
         return new BoxAccessible(box);
-    if (auto *button = dynamic_cast<DropButtonFrame *>(object))
+    if (auto *button = dynamic_cast<DropButton *>(object))
         return new DropButtonAccessible(button);
     return nullptr;
 }

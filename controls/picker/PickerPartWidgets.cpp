@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScrollBar>
 #include <QStyle>
 
 namespace corvane::picker
@@ -126,36 +125,54 @@ void CaptionLabel::Paint(QPainter &painter) const
     painter.restore();
 }
 
-DropButtonFrame::DropButtonFrame(QWidget *parent)
-    : QWidget(parent)
+DropButton::DropButton(QWidget *parent)
+    : ArrowBar(Qt::Vertical, 0, 32767, 0, ArrowBar::Arrows::Lower, parent)
 {
+    setFocusPolicy(Qt::StrongFocus);
 }
 
-void DropButtonFrame::keyPressEvent(QKeyEvent *event)
+void DropButton::Press()
 {
-    auto *arrow = findChild<QScrollBar *>(QString(), Qt::FindDirectChildrenOnly);
+    if (isEnabled())
+        triggerAction(QAbstractSlider::SliderSingleStepAdd);
+}
+
+void DropButton::EndPress()
+{
+    QMouseEvent release(QEvent::MouseButtonRelease,
+                        QPointF(),
+                        mapToGlobal(QPointF()),
+                        Qt::LeftButton,
+                        Qt::NoButton,
+                        Qt::NoModifier);
+    ArrowBar::mouseReleaseEvent(&release);
+}
+
+// The bar's own keys (arrows, pages, Home, End) would step it and so open the drop-down: only the
+// button's keys act; the rest go on as a widget's do.
+void DropButton::keyPressEvent(QKeyEvent *event)
+{
     const PickerKey key = ButtonKeyOf(event->key(), event->modifiers());
-    if (!arrow || !arrow->isEnabled() || key == PickerKey::None
-        || (key == PickerKey::Close && !(m_dropShown && m_dropShown()))) {
+    if (!isEnabled() || key == PickerKey::None || (key == PickerKey::Close && !(m_dropShown && m_dropShown()))) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
-    arrow->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    Press();
 }
 
-void DropButtonFrame::focusInEvent(QFocusEvent *event)
+void DropButton::focusInEvent(QFocusEvent *event)
 {
     if (QWidget *box = parentWidget())
         box->update();
-    QWidget::focusInEvent(event);
+    ArrowBar::focusInEvent(event);
 }
 
-void DropButtonFrame::focusOutEvent(QFocusEvent *event)
+void DropButton::focusOutEvent(QFocusEvent *event)
 {
     if (QWidget *box = parentWidget())
         box->update();
-    QWidget::focusOutEvent(event);
+    ArrowBar::focusOutEvent(event);
 }
 
 } // namespace corvane::picker

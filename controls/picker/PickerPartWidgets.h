@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ui/ArrowBar.h"
 #include "platform/ui/OleColor.h"
 
 #include <QFrame>
@@ -64,15 +65,21 @@ private:
     CaptionLabel m_caption{*this};
 };
 
-// PictBtn: the drop button's frame; it clips the arrow bar and holds the control's focus. The bar's
-// arrow covers it whole in every look, so it paints nothing of its own. Its keys press the arrow as
-// a click does (Escape only while `dropShown` says the drop-down is open); its focus shows as a frame
-// round the caption, which the box draws.
-class DropButtonFrame final : public QWidget
+// PictBtn with VScBtn: the drop button, one widget for the design's button frame and the scroll bar
+// whose lower arrow shows in it. The arrow covers it whole in every look; each press of it (a click,
+// F4 or Alt+Down, Escape only while `dropShown` says the drop-down is open) adds one to the bar's value
+// (0..32767), and the control opens or closes the drop-down on that change. It holds the control's
+// focus, which shows as a frame round the caption, drawn by the box; other keys go on to the box.
+class DropButton final : public ui::ArrowBar
 {
 public:
-    explicit DropButtonFrame(QWidget *parent);
+    explicit DropButton(QWidget *parent);
     void SetDropShown(bool (*dropShown)()) { m_dropShown = dropShown; }
+    // Presses the arrow, as a click on it does.
+    void Press();
+    // Ends a press under way, for a press whose release goes elsewhere (to the drop-down it opened):
+    // a held arrow would go on stepping. The button keeps the focus.
+    void EndPress();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -1,7 +1,6 @@
 #include "PickerParts.h"
 
 #include "PickerAccessible.h"
-#include "platform/ui/ArrowBar.h"
 
 #include <QFrame>
 
@@ -22,6 +21,7 @@ QString Name(const char *name)
 
 PickerParts BuildPickerParts(QWidget &surface)
 {
+    MakePartsAccessible();
     PickerParts p{};
     p.PicCmb = new PickerBox(&surface);
     p.PicCmb->setObjectName(Name("PicCmb"));
@@ -32,14 +32,8 @@ PickerParts BuildPickerParts(QWidget &surface)
     p.LabCmb = &p.PicCmb->Caption();
     p.LabCmb->SetText(Name("QxMonthVw"));
 
-    p.PictBtn = new DropButtonFrame(p.PicCmb);
+    p.PictBtn = new DropButton(p.PicCmb);
     p.PictBtn->setObjectName(Name("PictBtn"));
-    p.PictBtn->setFocusPolicy(Qt::StrongFocus);
-    p.VScBtn = new ui::ArrowBar(Qt::Vertical, 0, 32767, 0, ui::ArrowBar::Arrows::Lower, p.PictBtn);
-    p.VScBtn->setObjectName(Name("VScBtn"));
-    // A press on the arrow gives the focus to PictBtn.
-    p.VScBtn->setFocusPolicy(Qt::NoFocus);
-    MakePartsAccessible();
     return p;
 }
 
@@ -61,16 +55,17 @@ void ApplyPickerLayout(PickerParts &parts,
     box.setGeometry(scale.ToPixels(geometry.PicCmb));
     // The caption and the button are placed in the box's inner area (inside its border), which clips
     // them: the 3D button reaches one pixel into the border. The drop arrow keeps the button's whole
-    // design rectangle, so the clipped column hides the edge of the arrow as the border would.
+    // design rectangle, so the clipped column hides the edge of the arrow as the border would; the
+    // button is drawn as the bar of its design rectangle (taller than the button and shifted upward).
     const QRect inner = box.contentsRect();
     const auto place = [&inner](const QRect &rect) { return rect.translated(inner.topLeft()) & inner; };
     parts.LabCmb->SetGeometry(
         place(scale.ToPixels({geometry.LabCmbLeft, geometry.LabCmbTop, geometry.LabCmbWidth, kCaptionHeight})));
-    const QRect button = scale.ToPixels(geometry.PictBtn);
-    parts.PictBtn->setGeometry(place(button));
-    const QRect bar = scale.ToPixels(geometry.VScBtn);
-    parts.VScBtn->setGeometry(bar);
-    parts.VScBtn->SetArrowRect(QRect(-bar.topLeft(), button.size()));
+    const QRect button = scale.ToPixels(geometry.PictBtn).translated(inner.topLeft());
+    const QRect shown = button & inner;
+    parts.PictBtn->setGeometry(shown);
+    const QPoint origin = button.topLeft() - shown.topLeft(); // the design button's corner
+    parts.PictBtn->SetWholeBar(scale.ToPixels(geometry.VScBtn).translated(origin), QRect(origin, button.size()));
 }
 
 } // namespace corvane::picker

@@ -2,7 +2,6 @@
 
 #include "PickerLayout.h"
 #include "PickerPartWidgets.h"
-#include "platform/ui/ArrowBar.h"
 #include "platform/ui/Twips.h"
 
 class QWidget;
@@ -12,13 +11,12 @@ namespace corvane::picker
 
 // The parts of the picker. The widgets among them have their design names as object names and belong
 // to the control's surface. PicCmb holds LabCmb, which has no window, and PictBtn in its inner area
-// (inside its border); PictBtn clips VScBtn so that only the bar's lower arrow shows: that arrow is the
-// drop button.
+// (inside its border). PictBtn is the drop button: the design's button frame and the scroll bar
+// VScBtn, of which only the lower arrow shows, in one widget.
 struct PickerParts {
     PickerBox *PicCmb; // the box: background colour and border; takes the focus on a click, not by Tab
     CaptionLabel *LabCmb; // the caption, painted by PicCmb; never takes input
-    DropButtonFrame *PictBtn; // the drop button's frame; holds the control's focus
-    ui::ArrowBar *VScBtn; // 0..32767, small change 1, never a tab stop
+    DropButton *PictBtn; // 0..32767, small change 1; holds the control's focus
 };
 
 PickerParts BuildPickerParts(QWidget &surface);

@@ -62,7 +62,7 @@ QxMonthVw::QxMonthVw(QWidget *surfaceParent)
 
     SetFocusTarget(m_parts.PictBtn);
     m_parts.PictBtn->SetDropShown([] { return ModMonthVw::State().DropShown; });
-    QObject::connect(m_parts.VScBtn, &QScrollBar::valueChanged, Connections(), [this](int value) {
+    QObject::connect(m_parts.PictBtn, &QScrollBar::valueChanged, Connections(), [this](int value) {
         VScBtn_Change(value);
     });
     QObject::connect(qApp, &QApplication::focusChanged, Connections(), [this](QWidget *old, QWidget *now) {

@@ -22,7 +22,7 @@ namespace corvane
 // The caption is computed only when the date or the format is set, when a date comes back from the
 // drop-down, and at creation; a loaded control shows its saved caption. The control stores any date.
 //
-// Focus: the control passes the focus to its drop button's frame PictBtn. When the focus enters the
+// Focus: the control passes the focus to its drop button PictBtn. When the focus enters the
 // control it closes an open drop-down and takes a picked date (raising Change) - as soon as the focus
 // change is over, never inside it, so that a host may release pickers or delete its form in Change;
 // when it leaves for another part of the same window an open drop-down closes at once.

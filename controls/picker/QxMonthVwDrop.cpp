@@ -68,7 +68,7 @@ void QxMonthVw::VScBtn_Change(int value)
         return;
     const InputScope scope(*this);
     if (value == kButtonMax)
-        m_parts.VScBtn->setValue(0);
+        m_parts.PictBtn->setValue(0);
     if (t_opening)
         return;
 
@@ -152,11 +152,10 @@ void QxMonthVw::CloseByButton()
     m_parts.PictBtn->setFocus(Qt::OtherFocusReason);
 }
 
-// Switching the bar off and on again ends its press, so a held button does not go on stepping.
+// The press that opened or closed the drop-down ends here, so a held button does not go on stepping.
 void QxMonthVw::ResetDropButton()
 {
-    m_parts.VScBtn->setEnabled(false);
-    m_parts.VScBtn->setEnabled(true);
+    m_parts.PictBtn->EndPress();
 }
 
 // The focus entered the control (from another part of its window, or with the window's activation),

@@ -30,7 +30,9 @@ public:
         const auto *bar = dynamic_cast<const ArrowBar *>(widget);
         if (control != CC_ScrollBar || !bar || bar->Shown() == ArrowBar::Arrows::Styled)
             return QProxyStyle::subControlRect(control, option, part, widget);
-        return part == ShownArrow(*bar) ? bar->VisibleRect() : QRect();
+        // The other parts are empty, at the corner of the bar drawn: the style's edge of an empty
+        // groove falls there, where a clipped bar does not show it.
+        return part == ShownArrow(*bar) ? bar->ArrowRect() : QRect(option->rect.topLeft(), QSize());
     }
 
     // The arrows take the button text colour (grey while disabled) made from the bar's palette as it
@@ -47,6 +49,8 @@ public:
             return QProxyStyle::drawComplexControl(control, option, painter, widget);
         QStyleOptionSlider bar = *slider;
         bar.palette = arrowBar->ArrowPalette(slider->palette);
+        if (arrowBar->WholeBar().isValid())
+            bar.rect = arrowBar->WholeBar();
         if (arrowBar->Shown() != ArrowBar::Arrows::Styled)
             bar.subControls &= SC_ScrollBarGroove | ShownArrow(*arrowBar);
         QProxyStyle::drawComplexControl(control, &bar, painter, widget);
@@ -84,14 +88,14 @@ ArrowBar::ArrowBar(Qt::Orientation orientation, int minimum, int maximum, int va
     setContextMenuPolicy(Qt::NoContextMenu);
 }
 
-QRect ArrowBar::VisibleRect() const
+QRect ArrowBar::ArrowRect() const
 {
+    if (m_arrowRect.isValid())
+        return m_arrowRect;
     const QWidget *container = parentWidget();
     if (!container)
         return rect();
-    const QRect shown =
-        m_arrowRect.isValid() ? m_arrowRect : QRect(mapFrom(container, QPoint(0, 0)), container->size());
-    const QRect visible = rect() & shown;
+    const QRect visible = rect() & QRect(mapFrom(container, QPoint(0, 0)), container->size());
     return visible.isEmpty() ? rect() : visible;
 }
 

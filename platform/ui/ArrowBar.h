@@ -20,7 +20,7 @@ namespace corvane::ui
 //
 // Its arrows are drawn in the button text colour, grey while the bar is disabled (a bar otherwise
 // draws them in the text colour of its container).
-class ArrowBar final : public QScrollBar
+class ArrowBar : public QScrollBar
 {
 public:
     enum class Arrows {
@@ -32,11 +32,18 @@ public:
     ArrowBar(Qt::Orientation orientation, int minimum, int maximum, int value, Arrows shown, QWidget *parent);
 
     Arrows Shown() const noexcept { return m_shown; }
-    // The part of the bar its container shows, in the bar's coordinates.
-    QRect VisibleRect() const;
-    // For a container that is itself clipped: the part of the bar taken as its container's, in the
-    // bar's coordinates (VisibleRect is then this part of the bar).
-    void SetArrowRect(const QRect &rect) { m_arrowRect = rect; }
+    // Where a bar of one arrow draws its arrow, in the bar's coordinates: the part of the bar its
+    // container shows, unless set.
+    QRect ArrowRect() const;
+    // For a bar that shows only in part, as a clipped piece of a larger bar: that bar as a whole and
+    // its arrow, in this bar's coordinates. Both may reach past its edges (what lies outside does not
+    // show); the bar is drawn as that whole bar.
+    void SetWholeBar(const QRect &bar, const QRect &arrow)
+    {
+        m_wholeBar = bar;
+        m_arrowRect = arrow;
+    }
+    const QRect &WholeBar() const noexcept { return m_wholeBar; }
     // The palette the arrows are drawn with, made from the bar's palette `from`. The bar keeps it
     // while its palette stays the same: the style caches what it draws by palette, and a new copy at
     // each paint would fill that cache.
@@ -47,6 +54,7 @@ protected:
 
 private:
     Arrows m_shown;
+    QRect m_wholeBar;
     QRect m_arrowRect;
     mutable QPalette m_arrows;
     mutable qint64 m_arrowsFrom = 0;

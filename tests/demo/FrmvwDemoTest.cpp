@@ -105,7 +105,7 @@ TEST_F(FrmvwDemoTest, AChosenDateReachesTheDateSpinControlAndTheLabelButNotTheTi
 TEST_F(FrmvwDemoTest, APickInTheDropDownReachesTheForm)
 {
     QWidget *window = form.Control("QxMonthVw")->Window();
-    QScrollBar *button = Part<QScrollBar>(*window, "VScBtn");
+    QScrollBar *button = Part<QScrollBar>(*window, "PictBtn");
     button->setValue(button->value() + 1);
     QWidget *dropDown = nullptr;
     ASSERT_TRUE(QTest::qWaitFor([&] {

@@ -127,7 +127,7 @@ protected:
     {
         return static_cast<::corvane::picker::PickerBox *>(Part("PicCmb"))->Caption();
     }
-    QScrollBar *DropButton() const { return picker->Surface()->findChild<QScrollBar *>(QStringLiteral("VScBtn")); }
+    QScrollBar *DropButton() const { return picker->Surface()->findChild<QScrollBar *>(QStringLiteral("PictBtn")); }
     // A click on the drop button's arrow, as the bar reports it.
     void ClickDropButton() { DropButton()->triggerAction(QAbstractSlider::SliderSingleStepAdd); }
     // Closes the open drop-down with its button, then the focus leaves the picker and comes back: the

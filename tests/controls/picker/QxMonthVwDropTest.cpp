@@ -64,6 +64,28 @@ TEST_F(PickerTest, OpensDownwardGrowingInSixStepsAndUpwardWhenOneTwipShort)
     EXPECT_TRUE(events.empty()) << "opening and closing by the button raise nothing";
 }
 
+// A button held down opens the drop-down once: it does not go on stepping (closing and opening
+// again) as a held scroll-bar arrow does.
+TEST_F(PickerTest, AHeldDropButtonOpensTheDropDownOnce)
+{
+    ShowHost();
+    QScrollBar *button = DropButton();
+    const QPoint middle = button->rect().center();
+    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, middle);
+    Settle();
+    ASSERT_TRUE(State().DropShown);
+    QTest::qWait(800); // a held arrow repeats after 500 ms, then every 50 ms
+    EXPECT_TRUE(State().DropShown);
+    EXPECT_EQ(button->value(), 1);
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, middle);
+    Settle();
+    EXPECT_TRUE(State().DropShown);
+    ClickDropButton();
+    EXPECT_FALSE(State().DropShown);
+    Settle();
+    EXPECT_EQ(QApplication::focusWidget(), button) << "the button keeps the focus as its press ends";
+}
+
 TEST_F(PickerTest, WithoutAWorkAreaItOpensUpwardAndNeverMovesLeft)
 {
     ShowHost();

@@ -86,7 +86,7 @@ protected:
         ShowForInput(&host);
         Settle();
         next->Surface()
-            ->findChild<QScrollBar *>(QStringLiteral("VScBtn"))
+            ->findChild<QScrollBar *>(QStringLiteral("PictBtn"))
             ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         Settle();
         ASSERT_NE(FrmMonthView::Loaded(), nullptr);

@@ -105,7 +105,10 @@ TEST_F(PickerKeyboard, OtherKeysOpenNothing)
                                          std::pair{Qt::Key_Space, Qt::NoModifier},
                                          std::pair{Qt::Key_Return, Qt::NoModifier},
                                          std::pair{Qt::Key_Down, Qt::NoModifier},
-                                         std::pair{Qt::Key_Up, Qt::AltModifier}}) {
+                                         std::pair{Qt::Key_Up, Qt::AltModifier},
+                                         std::pair{Qt::Key_PageDown, Qt::NoModifier},
+                                         std::pair{Qt::Key_End, Qt::NoModifier},
+                                         std::pair{Qt::Key_Right, Qt::NoModifier}}) {
         Press(key, modifiers);
         EXPECT_FALSE(State().DropShown) << key;
     }
