@@ -12,9 +12,9 @@ class QPainter;
 namespace corvane::picker
 {
 
-// The widgets of the picker's parts. Each paints its colours itself, resolving system colours
-// through its palette as it paints: no part carries a palette of its own, and a palette change
-// shows at the next paint.
+// The picker's parts. Each paints its colours itself, resolving system colours through the palette
+// of its widget as it paints: no part carries a palette of its own, and a palette change shows at
+// the next paint.
 
 // LabCmb: the caption, a label without a window of its own: one line of plain text in ForeColor,
 // vertically centred, which the box paints over its background. It takes no input and is read by
@@ -41,9 +41,9 @@ private:
     QRect m_rect;
 };
 
-// PicCmb: the box. Background in BackColor and the caption; a flat single-line border in the window frame colour
-// (the 3D edge is the style's). It keeps the mouse input that reaches it: the parts pass none on to
-// the control's surface.
+// PicCmb: the box. Background in BackColor, the caption over it; a flat single-line border in the
+// window frame colour (the 3D edge is the style's). It keeps the mouse input that reaches it: the
+// parts pass none on to the control's surface.
 class PickerBox final : public QFrame
 {
 public:
