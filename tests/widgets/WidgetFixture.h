@@ -78,14 +78,19 @@ inline QWidget *DropDownGrid(const QWidget *window)
     return nullptr;
 }
 
-// A click on the picker's visible drop arrow; the grid of the drop-down it opened, nullptr if none did.
+// A click in the middle of the picker's visible drop arrow.
+inline void ClickDropArrow(QWidget *picker)
+{
+    const QWidget *button = picker->findChild<QWidget *>(QStringLiteral("PictBtn"));
+    ASSERT_NE(button, nullptr);
+    ClickAt(picker, button->mapTo(picker, button->rect().center()));
+}
+
+// A click on the picker's drop arrow; the grid of the drop-down it opened, nullptr if none did.
 inline QWidget *ClickDropButton(QWidget *picker)
 {
     const QWidget *window = picker->window();
-    const QWidget *button = picker->findChild<QWidget *>(QStringLiteral("PictBtn"));
-    if (!button)
-        return nullptr;
-    ClickAt(picker, button->geometry().center());
+    ClickDropArrow(picker);
     (void)QTest::qWaitFor([window] { return DropDownGrid(window) != nullptr; }, 2000);
     return DropDownGrid(window);
 }

@@ -77,7 +77,7 @@ TEST_F(WidgetOwnershipTest, ThePickerMayBeDeletedWhenItsDropDownOpensOrCloses)
             if (open == onOpening)
                 delete picker;
         });
-        ClickAt(picker, picker->findChild<QWidget *>(QStringLiteral("PictBtn"))->geometry().center());
+        ClickDropArrow(picker);
         QApplication::processEvents();
         if (!onOpening) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return DropDownGrid(window.get()) != nullptr; }, 2000));
