@@ -1,5 +1,6 @@
 #include "PickerPartWidgets.h"
 
+#include "ModMonthVw.h"
 #include "PickerKeys.h"
 #include "platform/ui/Fonts.h"
 
@@ -153,7 +154,7 @@ void DropButton::EndPress()
 void DropButton::keyPressEvent(QKeyEvent *event)
 {
     const PickerKey key = ButtonKeyOf(event->key(), event->modifiers());
-    if (!isEnabled() || key == PickerKey::None || (key == PickerKey::Close && !(m_dropShown && m_dropShown()))) {
+    if (!isEnabled() || key == PickerKey::None || (key == PickerKey::Close && !ModMonthVw::State().DropShown)) {
         QWidget::keyPressEvent(event);
         return;
     }

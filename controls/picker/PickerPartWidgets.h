@@ -67,14 +67,13 @@ private:
 
 // PictBtn with VScBtn: the drop button, one widget for the design's button frame and the scroll bar
 // whose lower arrow shows in it. The arrow covers it whole in every look; each press of it (a click,
-// F4 or Alt+Down, Escape only while `dropShown` says the drop-down is open) adds one to the bar's value
-// (0..32767), and the control opens or closes the drop-down on that change. It holds the control's
-// focus, which shows as a frame round the caption, drawn by the box; other keys go on to the box.
+// F4 or Alt+Down, Escape only while the drop-down is open) adds one to the bar's value (0..32767),
+// and the control opens or closes the drop-down on that change. It holds the control's focus, which
+// shows as a frame round the caption, drawn by the box; other keys go on to the box.
 class DropButton final : public ui::ArrowBar
 {
 public:
     explicit DropButton(QWidget *parent);
-    void SetDropShown(bool (*dropShown)()) { m_dropShown = dropShown; }
     // Presses the arrow, as a click on it does.
     void Press();
     // Ends a press under way, for a press whose release goes elsewhere (to the drop-down it opened):
@@ -85,9 +84,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
-
-private:
-    bool (*m_dropShown)() = nullptr;
 };
 
 } // namespace corvane::picker

@@ -61,7 +61,6 @@ QxMonthVw::QxMonthVw(QWidget *surfaceParent)
     FrmMonthView::LoadAtFirstUse();
 
     SetFocusTarget(m_parts.PictBtn);
-    m_parts.PictBtn->SetDropShown([] { return ModMonthVw::State().DropShown; });
     QObject::connect(m_parts.PictBtn, &QScrollBar::valueChanged, Connections(), [this](int value) {
         VScBtn_Change(value);
     });
